@@ -1,0 +1,4 @@
+# A first Quillo script.
+def main() {
+    print("Hello from Quillo!")
+}

@@ -1,0 +1,80 @@
+#include "driver/large_stack.h"
+
+#include <sys/mman.h>
+#include <ucontext.h>
+
+#include <pthread.h>
+
+namespace quillo {
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILLO_STACK_VIA_THREAD 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILLO_STACK_VIA_THREAD 1
+#endif
+#endif
+
+struct Call {
+    const std::function<int()>* body;
+    int result = 0;
+};
+
+#ifdef QUILLO_STACK_VIA_THREAD
+// The address sanitizer does not follow hand-made context switches, so
+// sanitized builds run the body on a thread with the large stack instead.
+void* thread_entry(void* arg) {
+    auto* call = static_cast<Call*>(arg);
+    call->result = (*call->body)();
+    return nullptr;
+}
+#else
+ucontext_t g_caller;
+ucontext_t g_callee;
+Call* g_call = nullptr;
+
+void context_entry() {
+    g_call->result = (*g_call->body)();
+    // Returning resumes g_caller through uc_link.
+}
+#endif
+
+} // namespace
+
+int run_on_large_stack(const std::function<int()>& body) {
+    Call call{&body};
+#ifdef QUILLO_STACK_VIA_THREAD
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, kLargeStackBytes);
+    pthread_t thread;
+    if (pthread_create(&thread, &attr, thread_entry, &call) != 0) {
+        pthread_attr_destroy(&attr);
+        return body();
+    }
+    pthread_attr_destroy(&attr);
+    pthread_join(thread, nullptr);
+    return call.result;
+#else
+    void* stack = mmap(nullptr, kLargeStackBytes, PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE | MAP_STACK, -1, 0);
+    if (stack == MAP_FAILED) return body();
+    // The lowest page stays inaccessible, so an overflow faults instead of
+    // writing into whatever lies below the mapping.
+    mprotect(stack, 4096, PROT_NONE);
+    getcontext(&g_callee);
+    g_callee.uc_stack.ss_sp = stack;
+    g_callee.uc_stack.ss_size = kLargeStackBytes;
+    g_callee.uc_link = &g_caller;
+    g_call = &call;
+    makecontext(&g_callee, context_entry, 0);
+    swapcontext(&g_caller, &g_callee);
+    g_call = nullptr;
+    munmap(stack, kLargeStackBytes);
+    return call.result;
+#endif
+}
+
+} // namespace quillo

@@ -1,0 +1,19 @@
+// The lexer: one forward pass from program text to tokens.
+#pragma once
+
+#include <string_view>
+
+#include "lexer/token.h"
+
+namespace quillo {
+
+// Turns program text (UTF-8) into tokens. Never fails: unrecognised characters
+// are skipped, an unterminated string or block comment runs to the end of the
+// text, and the result always ends with exactly one Eof token.
+//
+// Malformed UTF-8 (which the driver rejects before calling this, but other
+// callers may pass) is read one bad byte at a time as U+FFFD, which is never
+// part of a token.
+TokenList tokenize(std::string_view text);
+
+} // namespace quillo

@@ -1,0 +1,71 @@
+#include "lexer/token.h"
+
+#include <array>
+#include <charconv>
+
+namespace quillo {
+
+namespace {
+
+constexpr std::array<std::string_view, static_cast<std::size_t>(TokenKind::Eof) + 1> kKindNames = {
+    "Let",         "Def",          "Return",      "If",         "Else",        "While",
+    "For",         "In",           "Break",       "Continue",   "True",        "False",
+    "And",         "Or",           "Not",         "Match",      "Try",         "Catch",
+    "Global",      "Identifier",   "Number",      "Float",      "String",      "Plus",
+    "Minus",       "Star",         "Slash",       "Percent",    "Power",       "Assign",
+    "PlusAssign",  "MinusAssign",  "StarAssign",  "SlashAssign", "Equal",      "NotEqual",
+    "Less",        "Greater",      "LessEqual",   "GreaterEqual", "LeftParen", "RightParen",
+    "LeftBrace",   "RightBrace",   "LeftBracket", "RightBracket", "Comma",     "Colon",
+    "Semicolon",   "Arrow",        "FatArrow",    "Dot",        "Question",    "Eof",
+};
+
+// Writes a text with the escapes a reader needs to see it unambiguously.
+void append_quoted(std::string& out, const std::string& s) {
+    out += '"';
+    for (char c : s) {
+        switch (c) {
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        default: out += c;
+        }
+    }
+    out += '"';
+}
+
+} // namespace
+
+std::string_view token_kind_name(TokenKind kind) {
+    return kKindNames[static_cast<std::size_t>(kind)];
+}
+
+std::string describe(const Token& token) {
+    std::string out(token_kind_name(token.kind));
+    switch (token.kind) {
+    case TokenKind::Identifier:
+        out += '(';
+        out += token.text();
+        out += ')';
+        break;
+    case TokenKind::String:
+        out += '(';
+        append_quoted(out, token.text());
+        out += ')';
+        break;
+    case TokenKind::Number: out += '(' + std::to_string(token.integer()) + ')'; break;
+    case TokenKind::Float: {
+        char buf[64];
+        auto r = std::to_chars(buf, buf + sizeof buf, token.floating_value());
+        out += '(';
+        out.append(buf, r.ptr);
+        out += ')';
+        break;
+    }
+    default: break;
+    }
+    return out;
+}
+
+} // namespace quillo

@@ -1,0 +1,462 @@
+#include "parser/parser.h"
+
+#include <utility>
+
+namespace quillo {
+
+namespace {
+
+// Parser state: the borrowed token list and a read position that only grows.
+// Reading past the end yields a constant Eof token. (The tokens are only read,
+// never changed, so the parser works on the caller's list directly instead of
+// a private copy.)
+class Parser {
+  public:
+    explicit Parser(const TokenList& tokens) : tokens_(tokens) {}
+
+    Program program() {
+        Program prog;
+        while (kind() != TokenKind::Eof) {
+            const std::size_t before = pos_;
+            if (auto s = statement()) prog.statements.push_back(std::move(*s));
+            ensure_progress(before);
+        }
+        return prog;
+    }
+
+  private:
+    const TokenList& tokens_;
+    std::size_t pos_ = 0;
+    std::size_t depth_ = 0;
+    static inline const Token kEof{TokenKind::Eof};
+
+    // ---- token operations -------------------------------------------------
+
+    const Token& current() const { return pos_ < tokens_.size() ? tokens_[pos_] : kEof; }
+    TokenKind kind() const { return current().kind; }
+    TokenKind kind_at(std::size_t ahead) const {
+        return pos_ + ahead < tokens_.size() ? tokens_[pos_ + ahead].kind : TokenKind::Eof;
+    }
+    void advance() { ++pos_; }
+    bool expect(TokenKind k) {
+        if (kind() != k) return false;
+        advance();
+        return true;
+    }
+    void optional_semicolon() {
+        if (kind() == TokenKind::Semicolon) advance();
+    }
+
+    // The statement, block, argument, dict and match-arm loops each need an
+    // iteration to consume at least one token. Where an iteration consumed
+    // nothing, the token it stuck on begins no form the loop can use (for
+    // example a stray `)`, `=` or `else`): it is skipped. Whatever the
+    // iteration produced (an expression statement of 0, an argument 0) is kept
+    // as the grammar produced it.
+    void ensure_progress(std::size_t before) {
+        if (pos_ == before && kind() != TokenKind::Eof) advance();
+    }
+
+    // Bounds recursion: each nested construct holds one level while it is
+    // being parsed.
+    struct Nest {
+        explicit Nest(Parser& p) : p_(p) { ++p_.depth_; }
+        ~Nest() { --p_.depth_; }
+        Nest(const Nest&) = delete;
+        Nest& operator=(const Nest&) = delete;
+        Parser& p_;
+    };
+    bool too_deep() const { return depth_ >= kMaxNesting; }
+
+    // ---- statements ---------------------------------------------------------
+
+    Block block() {
+        Block b;
+        while (kind() != TokenKind::RightBrace && kind() != TokenKind::Eof) {
+            const std::size_t before = pos_;
+            if (auto s = statement()) b.push_back(std::move(*s));
+            ensure_progress(before);
+        }
+        return b;
+    }
+
+    // Parses `{ BLOCK }` after the opening brace was consumed; a missing
+    // closing brace is not an error.
+    Block braced_rest() {
+        Block b = block();
+        expect(TokenKind::RightBrace);
+        return b;
+    }
+
+    std::optional<Stmt> statement() {
+        Nest nest(*this);
+        if (too_deep()) {
+            // Beyond the nesting limit a statement is read as its first token.
+            advance();
+            return std::nullopt;
+        }
+        switch (kind()) {
+        case TokenKind::Let: return let_statement();
+        case TokenKind::Def: return def_statement();
+        case TokenKind::Return: return return_statement();
+        case TokenKind::If: return if_statement();
+        case TokenKind::While: return while_statement();
+        case TokenKind::For: return for_statement();
+        case TokenKind::Break:
+            advance();
+            optional_semicolon();
+            return Stmt(Stmt::Break{});
+        case TokenKind::Continue:
+            advance();
+            optional_semicolon();
+            return Stmt(Stmt::Continue{});
+        case TokenKind::Match: return match_statement();
+        case TokenKind::Try: return try_statement();
+        case TokenKind::Global: return global_statement();
+        case TokenKind::Identifier: {
+            const TokenKind next = kind_at(1);
+            if (next == TokenKind::Assign) {
+                std::string name = current().text();
+                advance();
+                advance();
+                Expr value = expression();
+                optional_semicolon();
+                return Stmt(Stmt::Assign{std::move(name), std::move(value)});
+            }
+            if (next == TokenKind::PlusAssign || next == TokenKind::MinusAssign ||
+                next == TokenKind::StarAssign || next == TokenKind::SlashAssign) {
+                std::string name = current().text();
+                advance();
+                Token op = current();
+                advance();
+                Expr value = expression();
+                optional_semicolon();
+                return Stmt(Stmt::CompoundAssign{std::move(op), std::move(name), std::move(value)});
+            }
+            break;
+        }
+        default: break;
+        }
+        Expr e = expression();
+        optional_semicolon();
+        return Stmt(Stmt::Expression{std::move(e)});
+    }
+
+    std::optional<Stmt> let_statement() {
+        advance();
+        if (kind() != TokenKind::Identifier) return std::nullopt;
+        std::string name = current().text();
+        advance();
+        if (!expect(TokenKind::Assign)) return std::nullopt;
+        Expr value = expression();
+        optional_semicolon();
+        return Stmt(Stmt::Let{std::move(name), std::move(value)});
+    }
+
+    std::vector<std::string> parameters() {
+        std::vector<std::string> params;
+        while (kind() == TokenKind::Identifier) {
+            params.push_back(current().text());
+            advance();
+            if (kind() == TokenKind::Comma) advance();
+        }
+        return params;
+    }
+
+    std::optional<Stmt> def_statement() {
+        advance();
+        if (kind() != TokenKind::Identifier) return std::nullopt;
+        std::string name = current().text();
+        advance();
+        if (!expect(TokenKind::LeftParen)) return std::nullopt;
+        std::vector<std::string> params = parameters();
+        if (!expect(TokenKind::RightParen)) return std::nullopt;
+        if (!expect(TokenKind::LeftBrace)) return std::nullopt;
+        Block body = braced_rest();
+        auto code = std::make_shared<const FunctionCode>(
+            FunctionCode{std::move(params), std::move(body)});
+        return Stmt(Stmt::FunctionDef{std::move(name), std::move(code)});
+    }
+
+    std::optional<Stmt> return_statement() {
+        advance();
+        std::optional<Expr> value;
+        const TokenKind k = kind();
+        if (k != TokenKind::RightBrace && k != TokenKind::Semicolon && k != TokenKind::Eof) {
+            value = expression();
+        }
+        optional_semicolon();
+        return Stmt(Stmt::Return{std::move(value)});
+    }
+
+    std::optional<Stmt> if_statement() {
+        advance();
+        Expr condition = expression();
+        if (!expect(TokenKind::LeftBrace)) return std::nullopt;
+        Block then_body = braced_rest();
+        std::optional<Block> else_body;
+        if (kind() == TokenKind::Else) {
+            advance();
+            // `else` not followed by `{` gives no else part; the `else` stays
+            // consumed (so `else if` starts a new, independent statement).
+            if (expect(TokenKind::LeftBrace)) else_body = braced_rest();
+        }
+        return Stmt(Stmt::If{std::move(condition), std::move(then_body), std::move(else_body)});
+    }
+
+    std::optional<Stmt> while_statement() {
+        advance();
+        Expr condition = expression();
+        if (!expect(TokenKind::LeftBrace)) return std::nullopt;
+        Block body = braced_rest();
+        return Stmt(Stmt::While{std::move(condition), std::move(body)});
+    }
+
+    std::optional<Stmt> for_statement() {
+        advance();
+        if (kind() != TokenKind::Identifier) return std::nullopt;
+        std::string variable = current().text();
+        advance();
+        if (!expect(TokenKind::In)) return std::nullopt;
+        Expr iterable = expression();
+        if (!expect(TokenKind::LeftBrace)) return std::nullopt;
+        Block body = braced_rest();
+        return Stmt(Stmt::For{std::move(variable), std::move(iterable), std::move(body)});
+    }
+
+    std::optional<Stmt> match_statement() {
+        advance();
+        Expr subject = expression();
+        if (!expect(TokenKind::LeftBrace)) return std::nullopt;
+        std::vector<MatchArm> arms;
+        while (kind() != TokenKind::RightBrace && kind() != TokenKind::Eof) {
+            const std::size_t before = pos_;
+            std::optional<Expr> pattern;
+            if (kind() == TokenKind::Identifier && current().text() == "_") {
+                advance();
+            } else {
+                pattern = expression();
+            }
+            if (!expect(TokenKind::FatArrow)) {
+                // No `=>`: the pattern is discarded and no arm is added. An
+                // arm that consumed nothing at all skips its first token.
+                ensure_progress(before);
+                continue;
+            }
+            Block body;
+            if (expect(TokenKind::LeftBrace)) {
+                body = braced_rest();
+            } else {
+                body.push_back(Stmt(Stmt::Expression{expression()}));
+            }
+            optional_semicolon();
+            arms.push_back(MatchArm{std::move(pattern), std::move(body)});
+        }
+        expect(TokenKind::RightBrace);
+        return Stmt(Stmt::Match{std::move(subject), std::move(arms)});
+    }
+
+    std::optional<Stmt> try_statement() {
+        advance();
+        if (!expect(TokenKind::LeftBrace)) return std::nullopt;
+        Block body = braced_rest();
+        if (!expect(TokenKind::Catch)) return std::nullopt;
+        if (kind() != TokenKind::Identifier) return std::nullopt;
+        std::string error_name = current().text();
+        advance();
+        if (!expect(TokenKind::LeftBrace)) return std::nullopt;
+        Block handler = braced_rest();
+        return Stmt(Stmt::TryCatch{std::move(body), std::move(error_name), std::move(handler)});
+    }
+
+    std::optional<Stmt> global_statement() {
+        advance();
+        if (kind() != TokenKind::Identifier) return std::nullopt;
+        std::string name = current().text();
+        advance();
+        optional_semicolon();
+        return Stmt(Stmt::Global{std::move(name)});
+    }
+
+    // ---- expressions --------------------------------------------------------
+
+    // One left-associative infix level: `next` parses the operands.
+    template <typename Next, typename IsOp> Expr infix(Next next, IsOp is_op) {
+        Expr left = (this->*next)();
+        while (is_op(kind())) {
+            Token op = current();
+            advance();
+            Expr right = (this->*next)();
+            left = Expr(Expr::Binary{std::move(left), std::move(op), std::move(right)});
+        }
+        return left;
+    }
+
+    Expr expression() {
+        return infix(&Parser::and_level, [](TokenKind k) { return k == TokenKind::Or; });
+    }
+    Expr and_level() {
+        return infix(&Parser::equality, [](TokenKind k) { return k == TokenKind::And; });
+    }
+    Expr equality() {
+        return infix(&Parser::comparison, [](TokenKind k) {
+            return k == TokenKind::Equal || k == TokenKind::NotEqual;
+        });
+    }
+    Expr comparison() {
+        return infix(&Parser::range, [](TokenKind k) {
+            return k == TokenKind::Less || k == TokenKind::Greater || k == TokenKind::LessEqual ||
+                   k == TokenKind::GreaterEqual;
+        });
+    }
+    Expr range() {
+        Expr left = additive();
+        if (kind() == TokenKind::Dot && kind_at(1) == TokenKind::Dot) {
+            advance();
+            advance();
+            Expr right = additive();
+            return Expr(Expr::Range{std::move(left), std::move(right)});
+        }
+        return left;
+    }
+    Expr additive() {
+        return infix(&Parser::multiplicative, [](TokenKind k) {
+            return k == TokenKind::Plus || k == TokenKind::Minus;
+        });
+    }
+    Expr multiplicative() {
+        return infix(&Parser::power, [](TokenKind k) {
+            return k == TokenKind::Star || k == TokenKind::Slash || k == TokenKind::Percent;
+        });
+    }
+    Expr power() {
+        return infix(&Parser::primary, [](TokenKind k) { return k == TokenKind::Power; });
+    }
+
+    Expr primary() {
+        Nest nest(*this);
+        if (too_deep()) {
+            // Beyond the nesting limit an expression is read as its first
+            // token; the result is 0.
+            if (kind() != TokenKind::Eof) advance();
+            return Expr(Expr::Number{0});
+        }
+        const TokenKind k = kind();
+        if (k == TokenKind::Minus || k == TokenKind::Not) {
+            Token op = current();
+            advance();
+            Expr operand = primary();
+            return Expr(Expr::Unary{std::move(op), std::move(operand)});
+        }
+        Expr e = primary_form();
+        postfix_chain(e);
+        return e;
+    }
+
+    Expr primary_form() {
+        const Token& t = current();
+        switch (t.kind) {
+        case TokenKind::Number: advance(); return Expr(Expr::Number{t.integer()});
+        case TokenKind::Float: advance(); return Expr(Expr::Float{t.floating_value()});
+        case TokenKind::String: advance(); return Expr(Expr::String{t.text()});
+        case TokenKind::True: advance(); return Expr(Expr::Boolean{true});
+        case TokenKind::False: advance(); return Expr(Expr::Boolean{false});
+        case TokenKind::Identifier: advance(); return Expr(Expr::Identifier{t.text()});
+        case TokenKind::LeftParen: {
+            advance();
+            Expr inner = expression();
+            expect(TokenKind::RightParen);
+            return inner;
+        }
+        case TokenKind::LeftBracket: {
+            advance();
+            std::vector<Expr> elements = arguments();
+            expect(TokenKind::RightBracket);
+            return Expr(Expr::Array{std::move(elements)});
+        }
+        case TokenKind::LeftBrace: return dict_literal();
+        default: return Expr(Expr::Number{0});
+        }
+    }
+
+    void postfix_chain(Expr& e) {
+        for (;;) {
+            const TokenKind k = kind();
+            if (k == TokenKind::Dot) {
+                if (kind_at(1) == TokenKind::Dot) return; // a range's `..`
+                advance();
+                if (kind() == TokenKind::Identifier) {
+                    Expr key(Expr::String{current().text()});
+                    advance();
+                    e = Expr(Expr::Index{std::move(e), std::move(key)});
+                }
+                // Otherwise the `.` is dropped and the chain goes on.
+            } else if (k == TokenKind::LeftBracket) {
+                advance();
+                Expr index = expression();
+                expect(TokenKind::RightBracket);
+                e = Expr(Expr::Index{std::move(e), std::move(index)});
+            } else if (k == TokenKind::LeftParen) {
+                advance();
+                std::vector<Expr> args = arguments();
+                expect(TokenKind::RightParen);
+                // Only a plain name can be called; other argument lists are
+                // parsed and dropped.
+                if (auto* id = std::get_if<Expr::Identifier>(&e.node)) {
+                    e = Expr(Expr::Call{std::move(id->name), std::move(args)});
+                }
+            } else {
+                return;
+            }
+        }
+    }
+
+    std::vector<Expr> arguments() {
+        std::vector<Expr> list;
+        for (;;) {
+            const TokenKind k = kind();
+            if (k == TokenKind::RightParen || k == TokenKind::RightBracket ||
+                k == TokenKind::RightBrace || k == TokenKind::Eof) {
+                return list;
+            }
+            const std::size_t before = pos_;
+            list.push_back(expression());
+            if (kind() == TokenKind::Comma) advance();
+            ensure_progress(before);
+        }
+    }
+
+    Expr dict_literal() {
+        advance();
+        std::vector<DictEntry> entries;
+        for (;;) {
+            const TokenKind k = kind();
+            if (k == TokenKind::RightBrace || k == TokenKind::Eof) {
+                expect(TokenKind::RightBrace);
+                return Expr(Expr::Dict{std::move(entries)});
+            }
+            if (k == TokenKind::Identifier) {
+                std::string key = current().text();
+                advance();
+                if (!expect(TokenKind::Colon)) continue; // key dropped
+                Expr value = expression();
+                entries.push_back(DictEntry{std::move(key), std::move(value)});
+                if (kind() == TokenKind::Comma) advance();
+                continue;
+            }
+            // Not a key: a string or number key, a computed key, or a stray
+            // token. It is read as an expression and dropped, so that any
+            // brackets it opens are matched; a token that begins no
+            // expression is skipped.
+            const std::size_t before = pos_;
+            (void)expression();
+            ensure_progress(before);
+        }
+    }
+};
+
+} // namespace
+
+Program parse_program(const TokenList& tokens) { return Parser(tokens).program(); }
+
+} // namespace quillo

@@ -1,0 +1,25 @@
+// The parser: recursive descent from tokens to a Program. It never fails and
+// never reports anything; malformed input loses statements silently.
+#pragma once
+
+#include <cstddef>
+
+#include "lexer/token.h"
+#include "parser/ast.h"
+
+namespace quillo {
+
+// How deeply constructs may nest (brackets, prefix operators, statement
+// blocks, dict literals) before the parser stops descending. Deeper input is
+// still consumed, linearly and without recursion beyond this depth: at the
+// limit the innermost position reads as `0` and takes exactly one token. No
+// real program comes near it; it exists so that hostile input such as a
+// million opening brackets cannot exhaust the native stack. The interpreter's
+// driver runs on a stack large enough for this depth.
+inline constexpr std::size_t kMaxNesting = 100'000;
+
+// Parses a whole token list (which must end with an Eof token, as tokenize
+// guarantees; a list without one behaves as if it had one) into a Program.
+Program parse_program(const TokenList& tokens);
+
+} // namespace quillo

@@ -1,0 +1,1 @@
+# An empty program runs and prints nothing.

@@ -1,0 +1,58 @@
+#include "driver/options.h"
+#include "driver/script_file.h"
+
+#include <gtest/gtest.h>
+
+namespace quillo {
+namespace {
+
+TEST(Extension, AcceptsExactlyDotQl) {
+    for (const char* ok : {"a.ql", "dir/a.ql", "/abs/dir/x.y.ql", "..ql", ".x.ql", "a.ql/",
+                           "dir/a.ql/.", "./a.ql", "caf\xc3\xa9.ql"}) {
+        EXPECT_TRUE(has_ql_extension(ok)) << ok;
+    }
+}
+
+TEST(Extension, RejectsEverythingElse) {
+    for (const char* bad : {"", "a.QL", "a.Ql", "ql", "aql", ".ql", "dir/.ql", "a.ql.txt",
+                            "a.qll", "a.", "a.ql ", "dir.ql/..", "..", ".", "/",
+                            "a.ql/b", "x/.ql/"}) {
+        EXPECT_FALSE(has_ql_extension(bad)) << bad;
+    }
+}
+
+TEST(Utf8, ValidatesStrictly) {
+    EXPECT_TRUE(is_valid_utf8(""));
+    EXPECT_TRUE(is_valid_utf8("plain ascii text, long enough to use the wide path"));
+    EXPECT_TRUE(is_valid_utf8("caf\xc3\xa9 \xe2\x94\x80 \xf0\x9f\x98\x80"));
+    EXPECT_FALSE(is_valid_utf8("\xff"));
+    EXPECT_FALSE(is_valid_utf8("abc\xc3"));             // truncated sequence
+    EXPECT_FALSE(is_valid_utf8("\xc0\xaf"));            // overlong slash
+    EXPECT_FALSE(is_valid_utf8("\xed\xa0\x80"));        // encoded surrogate
+    EXPECT_FALSE(is_valid_utf8("\xf4\x90\x80\x80"));    // beyond U+10FFFF
+    EXPECT_FALSE(is_valid_utf8("12345678\x80"));        // stray continuation after the wide path
+}
+
+TEST(Options, SwitchAnywhereFirstPathWins) {
+    Options o = parse_options({"-v", "a.ql", "b.ql", "--verbose"});
+    EXPECT_TRUE(o.verbose);
+    EXPECT_EQ(o.script_path, "a.ql");
+
+    o = parse_options({"", "b.ql"});
+    EXPECT_FALSE(o.verbose);
+    EXPECT_EQ(o.script_path, "b.ql") << "an empty argument is not a path";
+
+    o = parse_options({"--verbose"});
+    EXPECT_TRUE(o.verbose);
+    EXPECT_TRUE(o.script_path.empty());
+
+    o = parse_options({"-V", "-verbose", "--v"});
+    EXPECT_FALSE(o.verbose) << "only the exact spellings are the switch";
+    EXPECT_EQ(o.script_path, "-V");
+
+    o = parse_options({"\xff\xfe.ql"});
+    EXPECT_EQ(o.script_path, "\xff\xfe.ql") << "non-UTF-8 bytes are kept as they are";
+}
+
+} // namespace
+} // namespace quillo

@@ -1,0 +1,170 @@
+#!/usr/bin/env python3
+"""Golden script tests: run .ql files through the interpreter and compare.
+
+Usage: run_golden.py QUILLO_BINARY SCRIPT.ql [SCRIPT.ql ...]
+
+Each script carries its expectations in its own comment lines, which the
+language ignores:
+
+    # expect: TEXT            the next line of standard output
+    # expect-stderr: TEXT     the next line of standard error
+    # expect-stderr-match: RE the next line of standard error matches RE (whole line)
+    # expect-match: RE        the next line of standard output matches RE
+    # no-final-newline        standard output does not end with a line feed
+                              (its last line is still given with expect)
+    # exit: N                 the exit status (default 0)
+    # args: ARGS              the command line after the program name, split
+                              like a shell would; {script} stands for the
+                              script's file name (default: "{script}")
+    # stdin: TEXT             one line of standard input (a line feed is added)
+    # stdin-raw: TEXT         text for standard input with no line feed added
+    # timeout: SECONDS        how long the run may take (default 60)
+
+Without any expect line the stream must be empty. TEXT and ARGS understand
+the escapes \\e (escape character), \\t, \\r, \\n, \\\\ and \\xHH (one byte),
+so that colour codes, invalid UTF-8 and trailing blanks can be written.
+Scripts run in their own directory.
+"""
+
+import os
+import re
+import shlex
+import subprocess
+import sys
+
+DIRECTIVE = re.compile(rb"^\s*#\s*(expect|expect-stderr|expect-stderr-match|expect-match|"
+                       rb"no-final-newline|exit|args|stdin|stdin-raw|timeout)(?::(.*))?$")
+
+
+def unescape(raw: bytes) -> bytes:
+    out = bytearray()
+    i = 0
+    while i < len(raw):
+        c = raw[i]
+        if c == 0x5C and i + 1 < len(raw):  # backslash
+            n = raw[i + 1]
+            simple = {ord("e"): 0x1B, ord("t"): 0x09, ord("r"): 0x0D, ord("n"): 0x0A, 0x5C: 0x5C}
+            if n in simple:
+                out.append(simple[n])
+                i += 2
+                continue
+            if n == ord("x") and i + 3 < len(raw) + 0:
+                out.append(int(raw[i + 2:i + 4], 16))
+                i += 4
+                continue
+        out.append(c)
+        i += 1
+    return bytes(out)
+
+
+def value_of(rest):
+    # "# expect: TEXT": one blank after the colon belongs to the syntax.
+    if rest is None:
+        return b""
+    return rest[1:] if rest.startswith(b" ") else rest
+
+
+def parse(script_bytes):
+    spec = {"stdout": [], "stderr": [], "exit": 0, "args": None, "stdin": b"",
+            "final_newline": True, "timeout": 60.0}
+    for line in script_bytes.split(b"\n"):
+        m = DIRECTIVE.match(line.rstrip(b"\r"))
+        if not m:
+            continue
+        key, rest = m.group(1).decode(), value_of(m.group(2))
+        if key == "expect":
+            spec["stdout"].append(("lit", unescape(rest)))
+        elif key == "expect-match":
+            spec["stdout"].append(("re", rest))
+        elif key == "expect-stderr":
+            spec["stderr"].append(("lit", unescape(rest)))
+        elif key == "expect-stderr-match":
+            spec["stderr"].append(("re", rest))
+        elif key == "no-final-newline":
+            spec["final_newline"] = False
+        elif key == "exit":
+            spec["exit"] = int(rest)
+        elif key == "args":
+            spec["args"] = rest
+        elif key == "stdin":
+            spec["stdin"] += unescape(rest) + b"\n"
+        elif key == "stdin-raw":
+            spec["stdin"] += unescape(rest)
+        elif key == "timeout":
+            spec["timeout"] = float(rest)
+    return spec
+
+
+def split_lines(data: bytes):
+    if not data:
+        return [], True
+    ends = data.endswith(b"\n")
+    lines = data.split(b"\n")
+    if ends:
+        lines.pop()
+    return lines, ends
+
+
+def compare(name, expected, actual: bytes, final_newline=True):
+    lines, ends = split_lines(actual)
+    problems = []
+    for i in range(max(len(expected), len(lines))):
+        exp = expected[i] if i < len(expected) else None
+        got = lines[i] if i < len(lines) else None
+        if exp is None:
+            problems.append(f"  line {i + 1}: unexpected {got!r}")
+        elif got is None:
+            problems.append(f"  line {i + 1}: missing, expected {exp[1]!r}")
+        elif exp[0] == "lit" and exp[1] != got:
+            problems.append(f"  line {i + 1}: expected {exp[1]!r}\n  {'':{len(str(i + 1))}}        got {got!r}")
+        elif exp[0] == "re" and not re.fullmatch(exp[1], got):
+            problems.append(f"  line {i + 1}: expected a match of {exp[1]!r}, got {got!r}")
+    if expected and not problems and ends != final_newline:
+        problems.append("  the output " + ("does not end" if final_newline else "ends") +
+                        " with a line feed")
+    if problems:
+        return [f"{name}:"] + problems
+    return []
+
+
+def run_one(binary, path):
+    with open(path, "rb") as f:
+        spec = parse(f.read())
+    directory, filename = os.path.split(os.path.abspath(path))
+    args_text = spec["args"] if spec["args"] is not None else b"{script}"
+    args = [unescape(a.encode("utf-8", "surrogateescape"))
+            for a in shlex.split(args_text.decode("utf-8", "surrogateescape"))]
+    args = [a.replace(b"{script}", filename.encode()) for a in args]
+    try:
+        proc = subprocess.run([os.path.abspath(binary).encode()] + args, input=spec["stdin"],
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, cwd=directory,
+                              timeout=spec["timeout"])
+    except subprocess.TimeoutExpired:
+        return [f"{path}: timed out after {spec['timeout']} seconds"]
+    problems = []
+    problems += compare("standard output", spec["stdout"], proc.stdout, spec["final_newline"])
+    problems += compare("standard error", spec["stderr"], proc.stderr)
+    if proc.returncode != spec["exit"]:
+        problems.append(f"exit status: expected {spec['exit']}, got {proc.returncode}")
+    if problems:
+        return [f"FAIL {path}"] + problems
+    return []
+
+
+def main(argv):
+    if len(argv) < 3:
+        print(__doc__)
+        return 2
+    binary, scripts = argv[1], argv[2:]
+    failed = 0
+    for script in scripts:
+        problems = run_one(binary, script)
+        if problems:
+            failed += 1
+            print("\n".join(problems))
+    print(f"{len(scripts) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
