@@ -12,8 +12,9 @@ namespace quillo {
 // text, and the result always ends with exactly one Eof token.
 //
 // Malformed UTF-8 (which the driver rejects before calling this, but other
-// callers may pass) is read one bad byte at a time as U+FFFD, which is never
-// part of a token.
+// callers may pass) is read as U+FFFD, which never begins or continues an
+// identifier: it is skipped where a token would begin and ends an identifier.
+// Inside a string literal the bytes are kept as they are.
 TokenList tokenize(std::string_view text);
 
 } // namespace quillo
