@@ -1,6 +1,11 @@
 #include "driver/options.h"
 #include "driver/script_file.h"
 
+#include <optional>
+#include <string>
+
+#include "scratch_dir.h"
+
 #include <gtest/gtest.h>
 
 namespace quillo {
@@ -14,9 +19,8 @@ TEST(Extension, AcceptsExactlyDotQl) {
 }
 
 TEST(Extension, RejectsEverythingElse) {
-    for (const char* bad : {"", "a.QL", "a.Ql", "ql", "aql", ".ql", "dir/.ql", "a.ql.txt",
-                            "a.qll", "a.", "a.ql ", "dir.ql/..", "..", ".", "/",
-                            "a.ql/b", "x/.ql/"}) {
+    for (const char* bad : {"", "a.QL", "a.Ql", "ql", "aql", ".ql", "dir/.ql", "a.ql.txt", "a.qll",
+                            "a.", "a.ql ", "dir.ql/..", "..", ".", "/", "a.ql/b", "x/.ql/"}) {
         EXPECT_FALSE(has_ql_extension(bad)) << bad;
     }
 }
@@ -26,11 +30,11 @@ TEST(Utf8, ValidatesStrictly) {
     EXPECT_TRUE(is_valid_utf8("plain ascii text, long enough to use the wide path"));
     EXPECT_TRUE(is_valid_utf8("caf\xc3\xa9 \xe2\x94\x80 \xf0\x9f\x98\x80"));
     EXPECT_FALSE(is_valid_utf8("\xff"));
-    EXPECT_FALSE(is_valid_utf8("abc\xc3"));             // truncated sequence
-    EXPECT_FALSE(is_valid_utf8("\xc0\xaf"));            // overlong slash
-    EXPECT_FALSE(is_valid_utf8("\xed\xa0\x80"));        // encoded surrogate
-    EXPECT_FALSE(is_valid_utf8("\xf4\x90\x80\x80"));    // beyond U+10FFFF
-    EXPECT_FALSE(is_valid_utf8("12345678\x80"));        // stray continuation after the wide path
+    EXPECT_FALSE(is_valid_utf8("abc\xc3"));          // truncated sequence
+    EXPECT_FALSE(is_valid_utf8("\xc0\xaf"));         // overlong slash
+    EXPECT_FALSE(is_valid_utf8("\xed\xa0\x80"));     // encoded surrogate
+    EXPECT_FALSE(is_valid_utf8("\xf4\x90\x80\x80")); // beyond U+10FFFF
+    EXPECT_FALSE(is_valid_utf8("12345678\x80"));     // stray continuation after the wide path
 }
 
 TEST(Options, SwitchAnywhereFirstPathWins) {
@@ -52,6 +56,33 @@ TEST(Options, SwitchAnywhereFirstPathWins) {
 
     o = parse_options({"\xff\xfe.ql"});
     EXPECT_EQ(o.script_path, "\xff\xfe.ql") << "non-UTF-8 bytes are kept as they are";
+}
+
+TEST(ReadScript, ReturnsEveryByteAroundTheReadBufferSize) {
+    const ScratchDir dir;
+    for (std::size_t size : {std::size_t{0}, std::size_t{65535}, std::size_t{65536},
+                             std::size_t{65537}, std::size_t{3 * 65536 + 5}}) {
+        std::string bytes(size, 'x');
+        for (std::size_t i = 0; i < size; i += 997)
+            bytes[i] = '\n';
+        std::string error;
+        const std::optional<std::string> text = read_script(dir.write("big.ql", bytes), error);
+        ASSERT_TRUE(text) << size << ": " << error;
+        EXPECT_EQ(*text, bytes) << size;
+    }
+}
+
+TEST(ReadScript, MultiByteCharacterAcrossTheReadBufferBoundary) {
+    const ScratchDir dir;
+    const std::string bytes = std::string(65535, 'a') + "\xe2\x94\x80" + "b";
+    std::string error;
+    const std::optional<std::string> text = read_script(dir.write("edge.ql", bytes), error);
+    ASSERT_TRUE(text) << error;
+    EXPECT_EQ(*text, bytes);
+
+    const std::string cut = std::string(65536, 'a') + "\xe2\x94";
+    EXPECT_FALSE(read_script(dir.write("cut.ql", cut), error));
+    EXPECT_EQ(error, "the file is not valid UTF-8 text");
 }
 
 } // namespace

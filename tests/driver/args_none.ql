@@ -1,0 +1,2 @@
+# Without arguments there is no script to run and nothing is written.
+# args:

@@ -1,0 +1,2 @@
+# Switches and empty arguments only: still no script and no output.
+# args: --verbose '' -v ''

@@ -1,0 +1,4 @@
+# A file named "ql" has no extension.
+# args: data/ql
+# expect-stderr: Error: Only .ql files are allowed.
+# exit: 1

@@ -1,0 +1,18 @@
+# A file of zero bytes is read, yields the Eof token alone and no statement.
+# Its name has a dot before the extension, and the path "." and ".."
+# components: only the text after the last dot of the last component counts.
+# args: -v ../driver/./zero.bytes.ql
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m ─────────────────────────────────
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m Starting Quillo interpreter...
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m File read successfully (0 bytes)
+# expect-stderr-match: \x1b\[33m\[\x1b\[93mQUILLO\x1b\[33m\]\x1b\[0m Tokenization completed in \d+\.\d{3}ms
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m Generated 1 tokens
+# expect-stderr-match: \x1b\[33m\[\x1b\[93mQUILLO\x1b\[33m\]\x1b\[0m Parsing completed in \d+\.\d{3}ms
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m Generated AST with 0 top-level statements
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m Starting execution...
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m ─────────────────────────────────
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m ─────────────────────────────────
+# expect-stderr-match: \x1b\[33m\[\x1b\[93mQUILLO\x1b\[33m\]\x1b\[0m Tokenization: \d+\.\d{3}ms
+# expect-stderr-match: \x1b\[33m\[\x1b\[93mQUILLO\x1b\[33m\]\x1b\[0m Parsing:      \d+\.\d{3}ms
+# expect-stderr-match: \x1b\[33m\[\x1b\[93mQUILLO\x1b\[33m\]\x1b\[0m Execution:    \d+\.\d{3}ms
+# expect-stderr: \e[33m[\e[93mQUILLO\e[33m]\e[0m ─────────────────────────────────
