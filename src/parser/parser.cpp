@@ -281,15 +281,24 @@ class Parser {
     // ---- expressions --------------------------------------------------------
 
     // One left-associative infix level: `next` parses the operands.
-    template <typename Next, typename IsOp> Expr infix(Next next, IsOp is_op) {
+    //
+    // Every nested bracket passes through all the levels, so their frames
+    // decide how much stack a level of nesting costs. Building a node (with
+    // its operator token and temporaries) is left to separate, never-inlined
+    // functions, which keeps the level functions themselves small.
+    using Level = Expr (Parser::*)();
+    template <typename IsOp> Expr infix(Level next, IsOp is_op) {
         Expr left = (this->*next)();
         while (is_op(kind())) {
-            Token op = current();
-            advance();
-            Expr right = (this->*next)();
-            left = Expr(Expr::Binary{std::move(left), std::move(op), std::move(right)});
+            extend(left, next);
         }
         return left;
+    }
+    [[gnu::noinline]] void extend(Expr& left, Level next) {
+        Token op = current();
+        advance();
+        Expr right = (this->*next)();
+        left = Expr(Expr::Binary{std::move(left), std::move(op), std::move(right)});
     }
 
     Expr expression() {
@@ -311,13 +320,14 @@ class Parser {
     }
     Expr range() {
         Expr left = additive();
-        if (kind() == TokenKind::Dot && kind_at(1) == TokenKind::Dot) {
-            advance();
-            advance();
-            Expr right = additive();
-            return Expr(Expr::Range{std::move(left), std::move(right)});
-        }
+        if (kind() == TokenKind::Dot && kind_at(1) == TokenKind::Dot) make_range(left);
         return left;
+    }
+    [[gnu::noinline]] void make_range(Expr& left) {
+        advance();
+        advance();
+        Expr right = additive();
+        left = Expr(Expr::Range{std::move(left), std::move(right)});
     }
     Expr additive() {
         return infix(&Parser::multiplicative, [](TokenKind k) {
