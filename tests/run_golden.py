@@ -132,8 +132,12 @@ def run_one(binary, path):
         spec = parse(f.read())
     directory, filename = os.path.split(os.path.abspath(path))
     args_text = spec["args"] if spec["args"] is not None else b"{script}"
-    args = [unescape(a.encode("utf-8", "surrogateescape"))
-            for a in shlex.split(args_text.decode("utf-8", "surrogateescape"))]
+    # Split like a shell, but leave backslashes to the runner's own escapes.
+    lexer = shlex.shlex(args_text.decode("utf-8", "surrogateescape"), posix=True,
+                        punctuation_chars=False)
+    lexer.whitespace_split = True
+    lexer.escape = ""
+    args = [unescape(a.encode("utf-8", "surrogateescape")) for a in lexer]
     args = [a.replace(b"{script}", filename.encode()) for a in args]
     try:
         proc = subprocess.run([os.path.abspath(binary).encode()] + args, input=spec["stdin"],

@@ -1,5 +1,6 @@
 #include "parser/parser.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quillo {
@@ -28,6 +29,12 @@ class Parser {
     const TokenList& tokens_;
     std::size_t pos_ = 0;
     std::size_t depth_ = 0;
+    // The height of the expression tree most recently returned by an
+    // expression function (a leaf is 1). Chains (`a + b + c ...`, `a.b.c ...`,
+    // `a[0][1] ...`) deepen the tree without nesting brackets; a link that
+    // would make a tree taller than kMaxNesting is read and dropped, so that
+    // no tree is deeper than the code that walks it can follow.
+    std::size_t height_ = 0;
     static inline const Token kEof{TokenKind::Eof};
 
     // ---- token operations -------------------------------------------------
@@ -173,8 +180,8 @@ class Parser {
         if (!expect(TokenKind::RightParen)) return std::nullopt;
         if (!expect(TokenKind::LeftBrace)) return std::nullopt;
         Block body = braced_rest();
-        auto code = std::make_shared<const FunctionCode>(
-            FunctionCode{std::move(params), std::move(body)});
+        auto code =
+            std::make_shared<const FunctionCode>(FunctionCode{std::move(params), std::move(body)});
         return Stmt(Stmt::FunctionDef{std::move(name), std::move(code)});
     }
 
@@ -289,16 +296,21 @@ class Parser {
     using Level = Expr (Parser::*)();
     template <typename IsOp> Expr infix(Level next, IsOp is_op) {
         Expr left = (this->*next)();
+        std::size_t height = height_;
         while (is_op(kind())) {
-            extend(left, next);
+            extend(left, height, next);
         }
+        height_ = height;
         return left;
     }
-    [[gnu::noinline]] void extend(Expr& left, Level next) {
+    [[gnu::noinline]] void extend(Expr& left, std::size_t& height, Level next) {
         Token op = current();
         advance();
         Expr right = (this->*next)();
+        const std::size_t joined = std::max(height, height_) + 1;
+        if (joined > kMaxNesting) return; // too tall: the link is dropped
         left = Expr(Expr::Binary{std::move(left), std::move(op), std::move(right)});
+        height = joined;
     }
 
     Expr expression() {
@@ -308,9 +320,8 @@ class Parser {
         return infix(&Parser::equality, [](TokenKind k) { return k == TokenKind::And; });
     }
     Expr equality() {
-        return infix(&Parser::comparison, [](TokenKind k) {
-            return k == TokenKind::Equal || k == TokenKind::NotEqual;
-        });
+        return infix(&Parser::comparison,
+                     [](TokenKind k) { return k == TokenKind::Equal || k == TokenKind::NotEqual; });
     }
     Expr comparison() {
         return infix(&Parser::range, [](TokenKind k) {
@@ -324,15 +335,21 @@ class Parser {
         return left;
     }
     [[gnu::noinline]] void make_range(Expr& left) {
+        const std::size_t left_height = height_;
         advance();
         advance();
         Expr right = additive();
+        const std::size_t joined = std::max(left_height, height_) + 1;
+        if (joined > kMaxNesting) {
+            height_ = left_height;
+            return;
+        }
         left = Expr(Expr::Range{std::move(left), std::move(right)});
+        height_ = joined;
     }
     Expr additive() {
-        return infix(&Parser::multiplicative, [](TokenKind k) {
-            return k == TokenKind::Plus || k == TokenKind::Minus;
-        });
+        return infix(&Parser::multiplicative,
+                     [](TokenKind k) { return k == TokenKind::Plus || k == TokenKind::Minus; });
     }
     Expr multiplicative() {
         return infix(&Parser::power, [](TokenKind k) {
@@ -349,6 +366,7 @@ class Parser {
             // Beyond the nesting limit an expression is read as its first
             // token; the result is 0.
             if (kind() != TokenKind::Eof) advance();
+            height_ = 1;
             return Expr(Expr::Number{0});
         }
         const TokenKind k = kind();
@@ -356,6 +374,7 @@ class Parser {
             Token op = current();
             advance();
             Expr operand = primary();
+            ++height_;
             return Expr(Expr::Unary{std::move(op), std::move(operand)});
         }
         Expr e = primary_form();
@@ -365,6 +384,7 @@ class Parser {
 
     Expr primary_form() {
         const Token& t = current();
+        height_ = 1;
         switch (t.kind) {
         case TokenKind::Number: advance(); return Expr(Expr::Number{t.integer()});
         case TokenKind::Float: advance(); return Expr(Expr::Float{t.floating_value()});
@@ -382,6 +402,7 @@ class Parser {
             advance();
             std::vector<Expr> elements = arguments();
             expect(TokenKind::RightBracket);
+            ++height_;
             return Expr(Expr::Array{std::move(elements)});
         }
         case TokenKind::LeftBrace: return dict_literal();
@@ -389,23 +410,32 @@ class Parser {
         }
     }
 
+    // On entry height_ is the height of `e`; on return, of the whole chain.
     void postfix_chain(Expr& e) {
+        std::size_t height = height_;
         for (;;) {
             const TokenKind k = kind();
             if (k == TokenKind::Dot) {
-                if (kind_at(1) == TokenKind::Dot) return; // a range's `..`
+                if (kind_at(1) == TokenKind::Dot) break; // a range's `..`
                 advance();
                 if (kind() == TokenKind::Identifier) {
                     Expr key(Expr::String{current().text()});
                     advance();
-                    e = Expr(Expr::Index{std::move(e), std::move(key)});
+                    if (height + 1 <= kMaxNesting) {
+                        e = Expr(Expr::Index{std::move(e), std::move(key)});
+                        ++height;
+                    }
                 }
                 // Otherwise the `.` is dropped and the chain goes on.
             } else if (k == TokenKind::LeftBracket) {
                 advance();
                 Expr index = expression();
                 expect(TokenKind::RightBracket);
-                e = Expr(Expr::Index{std::move(e), std::move(index)});
+                const std::size_t joined = std::max(height, height_) + 1;
+                if (joined <= kMaxNesting) {
+                    e = Expr(Expr::Index{std::move(e), std::move(index)});
+                    height = joined;
+                }
             } else if (k == TokenKind::LeftParen) {
                 advance();
                 std::vector<Expr> args = arguments();
@@ -414,23 +444,29 @@ class Parser {
                 // parsed and dropped.
                 if (auto* id = std::get_if<Expr::Identifier>(&e.node)) {
                     e = Expr(Expr::Call{std::move(id->name), std::move(args)});
+                    height = height_ + 1;
                 }
             } else {
-                return;
+                break;
             }
         }
+        height_ = height;
     }
 
+    // Sets height_ to the tallest element's height (0 for none).
     std::vector<Expr> arguments() {
         std::vector<Expr> list;
+        std::size_t tallest = 0;
         for (;;) {
             const TokenKind k = kind();
             if (k == TokenKind::RightParen || k == TokenKind::RightBracket ||
                 k == TokenKind::RightBrace || k == TokenKind::Eof) {
+                height_ = tallest;
                 return list;
             }
             const std::size_t before = pos_;
             list.push_back(expression());
+            tallest = std::max(tallest, height_);
             if (kind() == TokenKind::Comma) advance();
             ensure_progress(before);
         }
@@ -439,10 +475,12 @@ class Parser {
     Expr dict_literal() {
         advance();
         std::vector<DictEntry> entries;
+        std::size_t tallest = 0;
         for (;;) {
             const TokenKind k = kind();
             if (k == TokenKind::RightBrace || k == TokenKind::Eof) {
                 expect(TokenKind::RightBrace);
+                height_ = tallest + 1;
                 return Expr(Expr::Dict{std::move(entries)});
             }
             if (k == TokenKind::Identifier) {
@@ -450,6 +488,7 @@ class Parser {
                 advance();
                 if (!expect(TokenKind::Colon)) continue; // key dropped
                 Expr value = expression();
+                tallest = std::max(tallest, height_);
                 entries.push_back(DictEntry{std::move(key), std::move(value)});
                 if (kind() == TokenKind::Comma) advance();
                 continue;
@@ -467,6 +506,8 @@ class Parser {
 
 } // namespace
 
-Program parse_program(const TokenList& tokens) { return Parser(tokens).program(); }
+Program parse_program(const TokenList& tokens) {
+    return Parser(tokens).program();
+}
 
 } // namespace quillo

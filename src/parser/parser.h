@@ -12,10 +12,14 @@ namespace quillo {
 // How deeply constructs may nest (brackets, prefix operators, statement
 // blocks, dict literals) before the parser stops descending. Deeper input is
 // still consumed, linearly and without recursion beyond this depth: at the
-// limit the innermost position reads as `0` and takes exactly one token. No
-// real program comes near it; it exists so that hostile input such as a
-// million opening brackets cannot exhaust the native stack. The interpreter's
-// driver runs on a stack large enough for this depth.
+// limit the innermost position reads as `0` and takes exactly one token.
+// The same number caps the height of an expression built by a chain
+// (`a + b + ...`, `a.b.c ...`, `a[0][1] ...`): a link that would make the tree
+// taller is read and dropped. No real program comes near either limit; they
+// exist so that hostile input such as a million opening brackets or a
+// million-term sum cannot exhaust the native stack of the code that parses,
+// walks or frees the tree. The interpreter's driver runs on a stack large
+// enough for this depth.
 inline constexpr std::size_t kMaxNesting = 100'000;
 
 // Parses a whole token list (which must end with an Eof token, as tokenize

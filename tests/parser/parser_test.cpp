@@ -784,6 +784,100 @@ TEST(ParserDepth, InputBeyondTheLimitParsesInLinearTime) {
     }
 }
 
+// Height of an expression tree (a leaf is 1). Recursive: call it on the
+// large stack.
+std::size_t tree_height(const Expr& e) {
+    return std::visit(
+        [](const auto& n) -> std::size_t {
+            using T = std::decay_t<decltype(n)>;
+            if constexpr (std::is_same_v<T, Expr::Binary>) {
+                return 1 + std::max(tree_height(*n.left), tree_height(*n.right));
+            } else if constexpr (std::is_same_v<T, Expr::Index>) {
+                return 1 + std::max(tree_height(*n.object), tree_height(*n.index));
+            } else if constexpr (std::is_same_v<T, Expr::Range>) {
+                return 1 + std::max(tree_height(*n.start), tree_height(*n.end));
+            } else if constexpr (std::is_same_v<T, Expr::Unary>) {
+                return 1 + tree_height(*n.operand);
+            } else if constexpr (std::is_same_v<T, Expr::Call>) {
+                std::size_t h = 0;
+                for (const Expr& a : n.args)
+                    h = std::max(h, tree_height(a));
+                return 1 + h;
+            } else if constexpr (std::is_same_v<T, Expr::Array>) {
+                std::size_t h = 0;
+                for (const Expr& a : n.elements)
+                    h = std::max(h, tree_height(a));
+                return 1 + h;
+            } else if constexpr (std::is_same_v<T, Expr::Dict>) {
+                std::size_t h = 0;
+                for (const DictEntry& d : n.entries)
+                    h = std::max(h, tree_height(*d.value));
+                return 1 + h;
+            } else {
+                return 1;
+            }
+        },
+        e.node);
+}
+
+// Chains deepen a tree without any bracket: `1 + 1 + ...` is left-nested as
+// deep as it is long. Links past the height limit are read and dropped, so
+// hostile chains cannot build trees deeper than the interpreter can walk;
+// chains below the limit are kept whole.
+TEST(ParserDepth, LongChainsAreCappedAtTheHeightLimit) {
+    const std::size_t n = 300'000;
+    struct Chain {
+        const char* name;
+        std::string src;
+    };
+    const std::vector<Chain> chains = {
+        {"sum", std::string("1").append(repeat(" + 1", n))},
+        {"power", std::string("2").append(repeat(" ** 2", n))},
+        {"members", std::string("a").append(repeat(".b", n))},
+        {"indexes", std::string("a").append(repeat("[0]", n))},
+        {"comparisons", std::string("a").append(repeat(" < a", n))},
+        {"mixed", std::string("a").append(repeat(".b[1] * 2 - c", n / 4))},
+        {"chains in parens", repeat("(1" + repeat(" + 1", 1000) + ") + ", 300) + "1"},
+    };
+    for (const Chain& c : chains) {
+        const TokenList tokens = tokenize(c.src + "; let z = 5");
+        std::size_t height = 0;
+        bool recovered = false;
+        double ms = 0;
+        finishes_within(kHangLimit, [&] {
+            run_on_large_stack([&] {
+                const auto start = Clock::now();
+                {
+                    Program p = parse_program(tokens);
+                    if (const auto* s = std::get_if<Stmt::Expression>(&p.statements[0].node)) {
+                        height = tree_height(s->expr);
+                    }
+                    recovered = to_sexpr(p.statements.back()) == "(let z 5)";
+                }
+                ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+                return 0;
+            });
+        });
+        EXPECT_LE(height, kMaxNesting) << c.name;
+        EXPECT_GE(height, std::min<std::size_t>(kMaxNesting - 2, 2 * 300)) << c.name;
+        EXPECT_TRUE(recovered) << c.name;
+        EXPECT_LT(ms, 5000.0 * kTimeScale) << c.name;
+    }
+
+    // Below the limit nothing is dropped.
+    bool exact = false;
+    run_on_large_stack([&] {
+        std::string flat = "1";
+        flat += repeat(" + 1", 1000);
+        std::string nested = repeat("(", 1000);
+        nested += "1";
+        nested += repeat(" + 1)", 1000);
+        exact = parse_text(flat) == parse_text(nested);
+        return 0;
+    });
+    EXPECT_TRUE(exact);
+}
+
 // ---- robustness -----------------------------------------------------------------
 
 Token random_token(std::mt19937& rng) {
