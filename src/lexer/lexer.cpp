@@ -30,7 +30,9 @@ bool continues_identifier(UChar32 c) {
     }
 }
 
-bool is_ascii_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_ascii_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Keyword recognition narrows by length first: only texts of 2 to 8 bytes can
 // be keywords, and no keyword has 7 letters.
@@ -67,7 +69,8 @@ class Lexer {
     }
 
     TokenList run() {
-        while (pos_ < src_.size()) step();
+        while (pos_ < src_.size())
+            step();
         out_.emplace_back(TokenKind::Eof);
         return std::move(out_);
     }
@@ -76,6 +79,7 @@ class Lexer {
     std::string_view src_;
     std::size_t pos_ = 0;
     TokenList out_;
+    std::string buffer_; // the decoded text of the string literal being read
 
     bool at_end() const { return pos_ >= src_.size(); }
     char peek() const { return pos_ < src_.size() ? src_[pos_] : '\0'; }
@@ -125,18 +129,54 @@ class Lexer {
         case '\n':
         case '\r': ++pos_; return;
         case '#': line_comment(); return;
-        case '(': ++pos_; emit(TokenKind::LeftParen); return;
-        case ')': ++pos_; emit(TokenKind::RightParen); return;
-        case '{': ++pos_; emit(TokenKind::LeftBrace); return;
-        case '}': ++pos_; emit(TokenKind::RightBrace); return;
-        case '[': ++pos_; emit(TokenKind::LeftBracket); return;
-        case ']': ++pos_; emit(TokenKind::RightBracket); return;
-        case ',': ++pos_; emit(TokenKind::Comma); return;
-        case ':': ++pos_; emit(TokenKind::Colon); return;
-        case ';': ++pos_; emit(TokenKind::Semicolon); return;
-        case '.': ++pos_; emit(TokenKind::Dot); return;
-        case '?': ++pos_; emit(TokenKind::Question); return;
-        case '%': ++pos_; emit(TokenKind::Percent); return;
+        case '(':
+            ++pos_;
+            emit(TokenKind::LeftParen);
+            return;
+        case ')':
+            ++pos_;
+            emit(TokenKind::RightParen);
+            return;
+        case '{':
+            ++pos_;
+            emit(TokenKind::LeftBrace);
+            return;
+        case '}':
+            ++pos_;
+            emit(TokenKind::RightBrace);
+            return;
+        case '[':
+            ++pos_;
+            emit(TokenKind::LeftBracket);
+            return;
+        case ']':
+            ++pos_;
+            emit(TokenKind::RightBracket);
+            return;
+        case ',':
+            ++pos_;
+            emit(TokenKind::Comma);
+            return;
+        case ':':
+            ++pos_;
+            emit(TokenKind::Colon);
+            return;
+        case ';':
+            ++pos_;
+            emit(TokenKind::Semicolon);
+            return;
+        case '.':
+            ++pos_;
+            emit(TokenKind::Dot);
+            return;
+        case '?':
+            ++pos_;
+            emit(TokenKind::Question);
+            return;
+        case '%':
+            ++pos_;
+            emit(TokenKind::Percent);
+            return;
         case '!':
             ++pos_;
             two_char(TokenKind::Not, '=', TokenKind::NotEqual, '\0', TokenKind::Eof);
@@ -174,7 +214,10 @@ class Lexer {
                 two_char(TokenKind::Slash, '=', TokenKind::SlashAssign, '\0', TokenKind::Eof);
             }
             return;
-        case '"': ++pos_; string_literal(); return;
+        case '"':
+            ++pos_;
+            string_literal();
+            return;
         default: break;
         }
         if (is_ascii_digit(c)) {
@@ -209,11 +252,13 @@ class Lexer {
 
     void number() {
         const std::size_t start = pos_;
-        while (!at_end() && is_ascii_digit(peek())) ++pos_;
+        while (!at_end() && is_ascii_digit(peek()))
+            ++pos_;
         const std::size_t int_end = pos_;
         if (!at_end() && peek() == '.' && is_ascii_digit(peek_at(1))) {
             ++pos_;
-            while (!at_end() && is_ascii_digit(peek())) ++pos_;
+            while (!at_end() && is_ascii_digit(peek()))
+                ++pos_;
             out_.push_back(Token::floating(parse_float(src_.substr(start, pos_ - start))));
             return;
         }
@@ -249,17 +294,19 @@ class Lexer {
     }
 
     void string_literal() {
-        std::string text;
+        std::string& text = buffer_;
+        text.clear();
         while (!at_end()) {
             // Copy a run of ordinary bytes at once.
             std::size_t run = pos_;
-            while (run < src_.size() && src_[run] != '"' && src_[run] != '\\') ++run;
+            while (run < src_.size() && src_[run] != '"' && src_[run] != '\\')
+                ++run;
             text.append(src_.data() + pos_, run - pos_);
             pos_ = run;
             if (at_end()) break;
             char c = src_[pos_++];
             if (c == '"') {
-                out_.emplace_back(TokenKind::String, std::move(text));
+                out_.emplace_back(TokenKind::String, Symbol(text));
                 return;
             }
             // A backslash: it takes the character after it. A backslash that
@@ -267,11 +314,26 @@ class Lexer {
             if (at_end()) break;
             char e = src_[pos_];
             switch (e) {
-            case 'n': text += '\n'; ++pos_; break;
-            case 't': text += '\t'; ++pos_; break;
-            case 'r': text += '\r'; ++pos_; break;
-            case '\\': text += '\\'; ++pos_; break;
-            case '"': text += '"'; ++pos_; break;
+            case 'n':
+                text += '\n';
+                ++pos_;
+                break;
+            case 't':
+                text += '\t';
+                ++pos_;
+                break;
+            case 'r':
+                text += '\r';
+                ++pos_;
+                break;
+            case '\\':
+                text += '\\';
+                ++pos_;
+                break;
+            case '"':
+                text += '"';
+                ++pos_;
+                break;
             default: {
                 // Any other character: the backslash and that whole character
                 // are both kept.
@@ -285,7 +347,7 @@ class Lexer {
             }
         }
         // The text ended inside the literal: keep what was collected.
-        out_.emplace_back(TokenKind::String, std::move(text));
+        out_.emplace_back(TokenKind::String, Symbol(text));
     }
 
     void identifier() {
@@ -308,13 +370,15 @@ class Lexer {
         if (keyword_kind(word, kw)) {
             emit(kw);
         } else {
-            out_.emplace_back(TokenKind::Identifier, std::string(word));
+            out_.emplace_back(TokenKind::Identifier, Symbol(word));
         }
     }
 };
 
 } // namespace
 
-TokenList tokenize(std::string_view text) { return Lexer(text).run(); }
+TokenList tokenize(std::string_view text) {
+    return Lexer(text).run();
+}
 
 } // namespace quillo

@@ -2,21 +2,22 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace quillo {
 
 namespace {
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(TokenKind::Eof) + 1> kKindNames = {
-    "Let",         "Def",          "Return",      "If",         "Else",        "While",
-    "For",         "In",           "Break",       "Continue",   "True",        "False",
-    "And",         "Or",           "Not",         "Match",      "Try",         "Catch",
-    "Global",      "Identifier",   "Number",      "Float",      "String",      "Plus",
-    "Minus",       "Star",         "Slash",       "Percent",    "Power",       "Assign",
-    "PlusAssign",  "MinusAssign",  "StarAssign",  "SlashAssign", "Equal",      "NotEqual",
-    "Less",        "Greater",      "LessEqual",   "GreaterEqual", "LeftParen", "RightParen",
-    "LeftBrace",   "RightBrace",   "LeftBracket", "RightBracket", "Comma",     "Colon",
-    "Semicolon",   "Arrow",        "FatArrow",    "Dot",        "Question",    "Eof",
+    "Let",        "Def",         "Return",      "If",           "Else",      "While",
+    "For",        "In",          "Break",       "Continue",     "True",      "False",
+    "And",        "Or",          "Not",         "Match",        "Try",       "Catch",
+    "Global",     "Identifier",  "Number",      "Float",        "String",    "Plus",
+    "Minus",      "Star",        "Slash",       "Percent",      "Power",     "Assign",
+    "PlusAssign", "MinusAssign", "StarAssign",  "SlashAssign",  "Equal",     "NotEqual",
+    "Less",       "Greater",     "LessEqual",   "GreaterEqual", "LeftParen", "RightParen",
+    "LeftBrace",  "RightBrace",  "LeftBracket", "RightBracket", "Comma",     "Colon",
+    "Semicolon",  "Arrow",       "FatArrow",    "Dot",          "Question",  "Eof",
 };
 
 // Writes a text with the escapes a reader needs to see it unambiguously.
@@ -36,6 +37,17 @@ void append_quoted(std::string& out, const std::string& s) {
 }
 
 } // namespace
+
+bool Token::operator==(const Token& other) const {
+    if (kind != other.kind) return false;
+    switch (kind) {
+    case TokenKind::Identifier:
+    case TokenKind::String: return symbol_ == other.symbol_;
+    case TokenKind::Number: return integer_ == other.integer_;
+    case TokenKind::Float: return std::memcmp(&floating_, &other.floating_, sizeof floating_) == 0;
+    default: return true;
+    }
+}
 
 std::string_view token_kind_name(TokenKind kind) {
     return kKindNames[static_cast<std::size_t>(kind)];

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
+
+#include "lexer/symbol.h"
 
 namespace quillo {
 
@@ -73,30 +74,45 @@ std::string_view token_kind_name(TokenKind kind);
 // A token: its kind plus, for Identifier and String a text, for Number a
 // signed 64-bit integer, for Float a double. Every other kind carries nothing.
 // Tokens carry no source position.
-struct Token {
+//
+// Texts are interned symbols, so a token is sixteen bytes and copying one
+// never allocates.
+class Token {
+  public:
     TokenKind kind = TokenKind::Eof;
-    std::variant<std::monostate, std::string, std::int64_t, double> payload;
 
-    Token() = default;
-    explicit Token(TokenKind k) : kind(k) {}
-    Token(TokenKind k, std::string text) : kind(k), payload(std::move(text)) {}
+    Token() : integer_(0) {}
+    explicit Token(TokenKind k) : kind(k), integer_(0) {}
+    // For Identifier and String tokens.
+    Token(TokenKind k, Symbol text) : kind(k), symbol_(text) {}
     static Token number(std::int64_t v) {
         Token t(TokenKind::Number);
-        t.payload = v;
+        t.integer_ = v;
         return t;
     }
     static Token floating(double v) {
         Token t(TokenKind::Float);
-        t.payload = v;
+        t.floating_ = v;
         return t;
     }
 
-    // Payload accessors; only valid for the kinds that carry that payload.
-    const std::string& text() const { return std::get<std::string>(payload); }
-    std::int64_t integer() const { return std::get<std::int64_t>(payload); }
-    double floating_value() const { return std::get<double>(payload); }
+    bool has_text() const { return kind == TokenKind::Identifier || kind == TokenKind::String; }
+    // The text of an Identifier or String token; empty for other kinds.
+    Symbol symbol() const { return has_text() ? symbol_ : Symbol(); }
+    const std::string& text() const { return symbol().text(); }
+    // The value of a Number (Float) token; 0 for other kinds.
+    std::int64_t integer() const { return kind == TokenKind::Number ? integer_ : 0; }
+    double floating_value() const { return kind == TokenKind::Float ? floating_ : 0.0; }
 
-    bool operator==(const Token&) const = default;
+    // Same kind and same payload (floats compared bit for bit).
+    bool operator==(const Token& other) const;
+
+  private:
+    union {
+        std::int64_t integer_;
+        double floating_;
+        Symbol symbol_;
+    };
 };
 
 // A compact readable form for tests and diagnostics: `Identifier(x)`,

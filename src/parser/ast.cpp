@@ -4,7 +4,9 @@
 
 namespace quillo {
 
-bool DictEntry::operator==(const DictEntry& o) const { return key == o.key && value == o.value; }
+bool DictEntry::operator==(const DictEntry& o) const {
+    return key == o.key && value == o.value;
+}
 
 bool Expr::Float::operator==(const Float& o) const {
     return std::memcmp(&value, &o.value, sizeof value) == 0;

@@ -1,6 +1,7 @@
 // The syntax tree: the hand-over between the parser and the interpreter.
 //
-// Every node owns its children. Copying a node copies its whole subtree
+// Every node owns its children. Names (of variables, functions, parameters
+// and dict keys) are interned symbols. Copying a node copies its whole subtree
 // (`Box` below copies what it points to), with one exception: the parameter
 // names and body of a function definition live in an immutable
 // `FunctionCode` held through a shared pointer. The tree is never changed
@@ -50,11 +51,17 @@ template <typename T> class Box {
 struct Expr;
 struct Stmt;
 
+// True when T is one of the alternatives of the variant V.
+template <typename T, typename V> struct IsAlternative;
+template <typename T, typename... Ts> struct IsAlternative<T, std::variant<Ts...>> {
+    static constexpr bool value = (std::is_same_v<T, Ts> || ...);
+};
+
 // An ordered list of statements; may be empty.
 using Block = std::vector<Stmt>;
 
 struct DictEntry {
-    std::string key; // an identifier's text, as written
+    Symbol key; // an identifier's text, as written
     Box<Expr> value;
     bool operator==(const DictEntry&) const;
 };
@@ -78,7 +85,7 @@ struct Expr {
         bool operator==(const Boolean&) const = default;
     };
     struct Identifier {
-        std::string name;
+        Symbol name;
         bool operator==(const Identifier&) const = default;
     };
     struct Binary {
@@ -93,7 +100,7 @@ struct Expr {
         bool operator==(const Unary&) const = default;
     };
     struct Call {
-        std::string name;
+        Symbol name;
         std::vector<Expr> args;
         bool operator==(const Call&) const = default;
     };
@@ -121,16 +128,16 @@ struct Expr {
                               Array, Dict, Index, Range>;
     Node node;
 
+    // A node is made from exactly one of its alternatives.
     template <typename T>
-        requires(!std::is_same_v<T, Expr>)
-    Expr(T n) : node(std::move(n)) {}
+    requires(IsAlternative<T, Node>::value) Expr(T n) : node(std::move(n)) {}
     bool operator==(const Expr&) const = default;
 };
 
 // The parameter names and body of a function definition. Immutable once
 // built; shared between the definition and the function values made from it.
 struct FunctionCode {
-    std::vector<std::string> params;
+    std::vector<Symbol> params;
     Block body;
     bool operator==(const FunctionCode&) const;
 };
@@ -143,25 +150,25 @@ struct MatchArm {
 
 struct Stmt {
     struct Let {
-        std::string name;
+        Symbol name;
         Expr value;
         bool operator==(const Let&) const = default;
     };
     struct Assign {
-        std::string name;
+        Symbol name;
         Expr value;
         bool operator==(const Assign&) const = default;
     };
     struct CompoundAssign {
         Token op;
-        std::string name;
+        Symbol name;
         Expr value;
         bool operator==(const CompoundAssign&) const = default;
     };
     struct FunctionDef {
-        std::string name;
+        Symbol name;
         std::shared_ptr<const FunctionCode> code;
-        const std::vector<std::string>& params() const { return code->params; }
+        const std::vector<Symbol>& params() const { return code->params; }
         const Block& body() const { return code->body; }
         bool operator==(const FunctionDef& o) const { return name == o.name && *code == *o.code; }
     };
@@ -177,7 +184,7 @@ struct Stmt {
         bool operator==(const While&) const;
     };
     struct For {
-        std::string variable;
+        Symbol variable;
         Expr iterable;
         Block body;
         bool operator==(const For&) const;
@@ -189,7 +196,7 @@ struct Stmt {
     };
     struct TryCatch {
         Block body;
-        std::string error_name;
+        Symbol error_name;
         Block handler;
         bool operator==(const TryCatch&) const;
     };
@@ -204,7 +211,7 @@ struct Stmt {
         bool operator==(const Continue&) const = default;
     };
     struct Global {
-        std::string name;
+        Symbol name;
         bool operator==(const Global&) const = default;
     };
     struct Expression {
@@ -217,8 +224,7 @@ struct Stmt {
     Node node;
 
     template <typename T>
-        requires(!std::is_same_v<T, Stmt>)
-    Stmt(T n) : node(std::move(n)) {}
+    requires(IsAlternative<T, Node>::value) Stmt(T n) : node(std::move(n)) {}
     bool operator==(const Stmt&) const = default;
 };
 

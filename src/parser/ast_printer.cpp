@@ -62,7 +62,7 @@ struct Printer {
     }
     void node(const Expr::String& n) { quoted(out, n.text); }
     void node(const Expr::Boolean& n) { out += n.value ? "true" : "false"; }
-    void node(const Expr::Identifier& n) { out += n.name; }
+    void node(const Expr::Identifier& n) { out += n.name.text(); }
     void node(const Expr::Binary& n) {
         out += '(';
         out += op_text(n.op.kind);
@@ -85,7 +85,7 @@ struct Printer {
     }
     void node(const Expr::Call& n) {
         out += "(call ";
-        out += n.name;
+        out += n.name.text();
         list(n.args);
         out += ')';
     }
@@ -98,7 +98,7 @@ struct Printer {
         out += "(dict";
         for (const DictEntry& d : n.entries) {
             out += " (";
-            out += d.key;
+            out += d.key.text();
             out += ' ';
             expr(*d.value);
             out += ')';
@@ -131,11 +131,11 @@ struct Printer {
     void stmt(const Stmt& s) {
         std::visit([this](const auto& n) { node(n); }, s.node);
     }
-    void named(std::string_view head, const std::string& name, const Expr& value) {
+    void named(std::string_view head, Symbol name, const Expr& value) {
         out += '(';
         out += head;
         out += ' ';
-        out += name;
+        out += name.text();
         out += ' ';
         expr(value);
         out += ')';
@@ -145,11 +145,11 @@ struct Printer {
     void node(const Stmt::CompoundAssign& n) { named(op_text(n.op.kind), n.name, n.value); }
     void node(const Stmt::FunctionDef& n) {
         out += "(def ";
-        out += n.name;
+        out += n.name.text();
         out += " (";
         for (std::size_t i = 0; i < n.params().size(); ++i) {
             if (i) out += ' ';
-            out += n.params()[i];
+            out += n.params()[i].text();
         }
         out += ") ";
         block(n.body());
@@ -175,7 +175,7 @@ struct Printer {
     }
     void node(const Stmt::For& n) {
         out += "(for ";
-        out += n.variable;
+        out += n.variable.text();
         out += ' ';
         expr(n.iterable);
         out += ' ';
@@ -202,7 +202,7 @@ struct Printer {
         out += "(try ";
         block(n.body);
         out += ' ';
-        out += n.error_name;
+        out += n.error_name.text();
         out += ' ';
         block(n.handler);
         out += ')';
@@ -219,7 +219,7 @@ struct Printer {
     void node(const Stmt::Continue&) { out += "(continue)"; }
     void node(const Stmt::Global& n) {
         out += "(global ";
-        out += n.name;
+        out += n.name.text();
         out += ')';
     }
     void node(const Stmt::Expression& n) {

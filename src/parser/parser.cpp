@@ -19,7 +19,7 @@ class Parser {
         Program prog;
         while (kind() != TokenKind::Eof) {
             const std::size_t before = pos_;
-            if (auto s = statement()) prog.statements.push_back(std::move(*s));
+            if (auto s = parse_statement()) prog.statements.push_back(std::move(*s));
             ensure_progress(before);
         }
         return prog;
@@ -77,11 +77,11 @@ class Parser {
 
     // ---- statements ---------------------------------------------------------
 
-    Block block() {
+    Block parse_block() {
         Block b;
         while (kind() != TokenKind::RightBrace && kind() != TokenKind::Eof) {
             const std::size_t before = pos_;
-            if (auto s = statement()) b.push_back(std::move(*s));
+            if (auto s = parse_statement()) b.push_back(std::move(*s));
             ensure_progress(before);
         }
         return b;
@@ -90,12 +90,12 @@ class Parser {
     // Parses `{ BLOCK }` after the opening brace was consumed; a missing
     // closing brace is not an error.
     Block braced_rest() {
-        Block b = block();
+        Block b = parse_block();
         expect(TokenKind::RightBrace);
         return b;
     }
 
-    std::optional<Stmt> statement() {
+    std::optional<Stmt> parse_statement() {
         Nest nest(*this);
         if (too_deep()) {
             // Beyond the nesting limit a statement is read as its first token.
@@ -123,20 +123,20 @@ class Parser {
         case TokenKind::Identifier: {
             const TokenKind next = kind_at(1);
             if (next == TokenKind::Assign) {
-                std::string name = current().text();
+                Symbol name = current().symbol();
                 advance();
                 advance();
-                Expr value = expression();
+                Expr value = parse_expression();
                 optional_semicolon();
                 return Stmt(Stmt::Assign{std::move(name), std::move(value)});
             }
             if (next == TokenKind::PlusAssign || next == TokenKind::MinusAssign ||
                 next == TokenKind::StarAssign || next == TokenKind::SlashAssign) {
-                std::string name = current().text();
+                Symbol name = current().symbol();
                 advance();
                 Token op = current();
                 advance();
-                Expr value = expression();
+                Expr value = parse_expression();
                 optional_semicolon();
                 return Stmt(Stmt::CompoundAssign{std::move(op), std::move(name), std::move(value)});
             }
@@ -144,7 +144,7 @@ class Parser {
         }
         default: break;
         }
-        Expr e = expression();
+        Expr e = parse_expression();
         optional_semicolon();
         return Stmt(Stmt::Expression{std::move(e)});
     }
@@ -152,18 +152,18 @@ class Parser {
     std::optional<Stmt> let_statement() {
         advance();
         if (kind() != TokenKind::Identifier) return std::nullopt;
-        std::string name = current().text();
+        Symbol name = current().symbol();
         advance();
         if (!expect(TokenKind::Assign)) return std::nullopt;
-        Expr value = expression();
+        Expr value = parse_expression();
         optional_semicolon();
         return Stmt(Stmt::Let{std::move(name), std::move(value)});
     }
 
-    std::vector<std::string> parameters() {
-        std::vector<std::string> params;
+    std::vector<Symbol> parse_parameters() {
+        std::vector<Symbol> params;
         while (kind() == TokenKind::Identifier) {
-            params.push_back(current().text());
+            params.push_back(current().symbol());
             advance();
             if (kind() == TokenKind::Comma) advance();
         }
@@ -173,10 +173,10 @@ class Parser {
     std::optional<Stmt> def_statement() {
         advance();
         if (kind() != TokenKind::Identifier) return std::nullopt;
-        std::string name = current().text();
+        Symbol name = current().symbol();
         advance();
         if (!expect(TokenKind::LeftParen)) return std::nullopt;
-        std::vector<std::string> params = parameters();
+        std::vector<Symbol> params = parse_parameters();
         if (!expect(TokenKind::RightParen)) return std::nullopt;
         if (!expect(TokenKind::LeftBrace)) return std::nullopt;
         Block body = braced_rest();
@@ -190,7 +190,7 @@ class Parser {
         std::optional<Expr> value;
         const TokenKind k = kind();
         if (k != TokenKind::RightBrace && k != TokenKind::Semicolon && k != TokenKind::Eof) {
-            value = expression();
+            value = parse_expression();
         }
         optional_semicolon();
         return Stmt(Stmt::Return{std::move(value)});
@@ -198,7 +198,7 @@ class Parser {
 
     std::optional<Stmt> if_statement() {
         advance();
-        Expr condition = expression();
+        Expr condition = parse_expression();
         if (!expect(TokenKind::LeftBrace)) return std::nullopt;
         Block then_body = braced_rest();
         std::optional<Block> else_body;
@@ -213,7 +213,7 @@ class Parser {
 
     std::optional<Stmt> while_statement() {
         advance();
-        Expr condition = expression();
+        Expr condition = parse_expression();
         if (!expect(TokenKind::LeftBrace)) return std::nullopt;
         Block body = braced_rest();
         return Stmt(Stmt::While{std::move(condition), std::move(body)});
@@ -222,10 +222,10 @@ class Parser {
     std::optional<Stmt> for_statement() {
         advance();
         if (kind() != TokenKind::Identifier) return std::nullopt;
-        std::string variable = current().text();
+        Symbol variable = current().symbol();
         advance();
         if (!expect(TokenKind::In)) return std::nullopt;
-        Expr iterable = expression();
+        Expr iterable = parse_expression();
         if (!expect(TokenKind::LeftBrace)) return std::nullopt;
         Block body = braced_rest();
         return Stmt(Stmt::For{std::move(variable), std::move(iterable), std::move(body)});
@@ -233,7 +233,7 @@ class Parser {
 
     std::optional<Stmt> match_statement() {
         advance();
-        Expr subject = expression();
+        Expr subject = parse_expression();
         if (!expect(TokenKind::LeftBrace)) return std::nullopt;
         std::vector<MatchArm> arms;
         while (kind() != TokenKind::RightBrace && kind() != TokenKind::Eof) {
@@ -242,7 +242,7 @@ class Parser {
             if (kind() == TokenKind::Identifier && current().text() == "_") {
                 advance();
             } else {
-                pattern = expression();
+                pattern = parse_expression();
             }
             if (!expect(TokenKind::FatArrow)) {
                 // No `=>`: the pattern is discarded and no arm is added. An
@@ -254,7 +254,7 @@ class Parser {
             if (expect(TokenKind::LeftBrace)) {
                 body = braced_rest();
             } else {
-                body.push_back(Stmt(Stmt::Expression{expression()}));
+                body.push_back(Stmt(Stmt::Expression{parse_expression()}));
             }
             optional_semicolon();
             arms.push_back(MatchArm{std::move(pattern), std::move(body)});
@@ -269,7 +269,7 @@ class Parser {
         Block body = braced_rest();
         if (!expect(TokenKind::Catch)) return std::nullopt;
         if (kind() != TokenKind::Identifier) return std::nullopt;
-        std::string error_name = current().text();
+        Symbol error_name = current().symbol();
         advance();
         if (!expect(TokenKind::LeftBrace)) return std::nullopt;
         Block handler = braced_rest();
@@ -279,7 +279,7 @@ class Parser {
     std::optional<Stmt> global_statement() {
         advance();
         if (kind() != TokenKind::Identifier) return std::nullopt;
-        std::string name = current().text();
+        Symbol name = current().symbol();
         advance();
         optional_semicolon();
         return Stmt(Stmt::Global{std::move(name)});
@@ -287,80 +287,90 @@ class Parser {
 
     // ---- expressions --------------------------------------------------------
 
-    // One left-associative infix level: `next` parses the operands.
+    // The infix operators bind at eight levels, loosest first:
+    //   1 `or`   2 `and`   3 `==` `!=`   4 `<` `>` `<=` `>=`   5 `..` (range)
+    //   6 `+` `-`   7 `*` `/` `%`   8 `**`
+    // and prefix operators, primary forms and postfix operations bind
+    // tightest of all (level 9). Every infix operator is left-associative; a
+    // range takes additive operands and there is at most one per level, so
+    // `a..b..c` stops after `a..b`.
     //
-    // Every nested bracket passes through all the levels, so their frames
-    // decide how much stack a level of nesting costs. Building a node (with
-    // its operator token and temporaries) is left to separate, never-inlined
-    // functions, which keeps the level functions themselves small.
-    using Level = Expr (Parser::*)();
-    template <typename IsOp> Expr infix(Level next, IsOp is_op) {
-        Expr left = (this->*next)();
+    // The levels are parsed by precedence climbing, one loop for all eight:
+    // this builds exactly the trees of one recursive function per level, but
+    // an operand is not handed back up through every level, and a nested
+    // bracket costs four stack frames instead of eleven.
+    static constexpr int kRangeLevel = 5;
+    static constexpr int kPrimaryLevel = 9;
+
+    // The binding level of the current token as an infix operator; 0 if it
+    // is none.
+    int infix_level() const {
+        switch (kind()) {
+        case TokenKind::Or: return 1;
+        case TokenKind::And: return 2;
+        case TokenKind::Equal:
+        case TokenKind::NotEqual: return 3;
+        case TokenKind::Less:
+        case TokenKind::Greater:
+        case TokenKind::LessEqual:
+        case TokenKind::GreaterEqual: return 4;
+        case TokenKind::Dot: return kind_at(1) == TokenKind::Dot ? kRangeLevel : 0;
+        case TokenKind::Plus:
+        case TokenKind::Minus: return 6;
+        case TokenKind::Star:
+        case TokenKind::Slash:
+        case TokenKind::Percent: return 7;
+        case TokenKind::Power: return 8;
+        default: return 0;
+        }
+    }
+
+    Expr parse_expression() { return parse_binary(1); }
+
+    // Parses an expression made of operators that bind at min_level or
+    // tighter. `top` is the level of the loosest operator combined so far:
+    // operators are combined from tight to loose, never the other way round,
+    // and a second range never joins the first.
+    Expr parse_binary(int min_level) {
+        Expr left = parse_primary();
         std::size_t height = height_;
-        while (is_op(kind())) {
-            extend(left, height, next);
+        int top = kPrimaryLevel;
+        for (;;) {
+            const int level = infix_level();
+            if (level == 0 || level < min_level || level > top) break;
+            if (level == kRangeLevel && top == kRangeLevel) break;
+            combine(left, height, level);
+            top = level;
         }
         height_ = height;
         return left;
     }
-    [[gnu::noinline]] void extend(Expr& left, std::size_t& height, Level next) {
+
+    // Takes the operator and its right operand and makes the new left
+    // operand; a link that would make the tree too tall is read and dropped.
+    // Kept out of line so that parse_binary's frame, which every nested
+    // bracket pays for, stays small.
+    [[gnu::noinline]] void combine(Expr& left, std::size_t& height, int level) {
+        if (level == kRangeLevel) {
+            advance();
+            advance();
+            Expr right = parse_binary(kRangeLevel + 1);
+            const std::size_t joined = std::max(height, height_) + 1;
+            if (joined > kMaxNesting) return;
+            left = Expr(Expr::Range{std::move(left), std::move(right)});
+            height = joined;
+            return;
+        }
         Token op = current();
         advance();
-        Expr right = (this->*next)();
+        Expr right = parse_binary(level + 1);
         const std::size_t joined = std::max(height, height_) + 1;
-        if (joined > kMaxNesting) return; // too tall: the link is dropped
+        if (joined > kMaxNesting) return;
         left = Expr(Expr::Binary{std::move(left), std::move(op), std::move(right)});
         height = joined;
     }
 
-    Expr expression() {
-        return infix(&Parser::and_level, [](TokenKind k) { return k == TokenKind::Or; });
-    }
-    Expr and_level() {
-        return infix(&Parser::equality, [](TokenKind k) { return k == TokenKind::And; });
-    }
-    Expr equality() {
-        return infix(&Parser::comparison,
-                     [](TokenKind k) { return k == TokenKind::Equal || k == TokenKind::NotEqual; });
-    }
-    Expr comparison() {
-        return infix(&Parser::range, [](TokenKind k) {
-            return k == TokenKind::Less || k == TokenKind::Greater || k == TokenKind::LessEqual ||
-                   k == TokenKind::GreaterEqual;
-        });
-    }
-    Expr range() {
-        Expr left = additive();
-        if (kind() == TokenKind::Dot && kind_at(1) == TokenKind::Dot) make_range(left);
-        return left;
-    }
-    [[gnu::noinline]] void make_range(Expr& left) {
-        const std::size_t left_height = height_;
-        advance();
-        advance();
-        Expr right = additive();
-        const std::size_t joined = std::max(left_height, height_) + 1;
-        if (joined > kMaxNesting) {
-            height_ = left_height;
-            return;
-        }
-        left = Expr(Expr::Range{std::move(left), std::move(right)});
-        height_ = joined;
-    }
-    Expr additive() {
-        return infix(&Parser::multiplicative,
-                     [](TokenKind k) { return k == TokenKind::Plus || k == TokenKind::Minus; });
-    }
-    Expr multiplicative() {
-        return infix(&Parser::power, [](TokenKind k) {
-            return k == TokenKind::Star || k == TokenKind::Slash || k == TokenKind::Percent;
-        });
-    }
-    Expr power() {
-        return infix(&Parser::primary, [](TokenKind k) { return k == TokenKind::Power; });
-    }
-
-    Expr primary() {
+    Expr parse_primary() {
         Nest nest(*this);
         if (too_deep()) {
             // Beyond the nesting limit an expression is read as its first
@@ -373,7 +383,7 @@ class Parser {
         if (k == TokenKind::Minus || k == TokenKind::Not) {
             Token op = current();
             advance();
-            Expr operand = primary();
+            Expr operand = parse_primary();
             ++height_;
             return Expr(Expr::Unary{std::move(op), std::move(operand)});
         }
@@ -391,16 +401,16 @@ class Parser {
         case TokenKind::String: advance(); return Expr(Expr::String{t.text()});
         case TokenKind::True: advance(); return Expr(Expr::Boolean{true});
         case TokenKind::False: advance(); return Expr(Expr::Boolean{false});
-        case TokenKind::Identifier: advance(); return Expr(Expr::Identifier{t.text()});
+        case TokenKind::Identifier: advance(); return Expr(Expr::Identifier{t.symbol()});
         case TokenKind::LeftParen: {
             advance();
-            Expr inner = expression();
+            Expr inner = parse_expression();
             expect(TokenKind::RightParen);
             return inner;
         }
         case TokenKind::LeftBracket: {
             advance();
-            std::vector<Expr> elements = arguments();
+            std::vector<Expr> elements = parse_arguments();
             expect(TokenKind::RightBracket);
             ++height_;
             return Expr(Expr::Array{std::move(elements)});
@@ -429,7 +439,7 @@ class Parser {
                 // Otherwise the `.` is dropped and the chain goes on.
             } else if (k == TokenKind::LeftBracket) {
                 advance();
-                Expr index = expression();
+                Expr index = parse_expression();
                 expect(TokenKind::RightBracket);
                 const std::size_t joined = std::max(height, height_) + 1;
                 if (joined <= kMaxNesting) {
@@ -438,7 +448,7 @@ class Parser {
                 }
             } else if (k == TokenKind::LeftParen) {
                 advance();
-                std::vector<Expr> args = arguments();
+                std::vector<Expr> args = parse_arguments();
                 expect(TokenKind::RightParen);
                 // Only a plain name can be called; other argument lists are
                 // parsed and dropped.
@@ -454,7 +464,7 @@ class Parser {
     }
 
     // Sets height_ to the tallest element's height (0 for none).
-    std::vector<Expr> arguments() {
+    std::vector<Expr> parse_arguments() {
         std::vector<Expr> list;
         std::size_t tallest = 0;
         for (;;) {
@@ -465,7 +475,7 @@ class Parser {
                 return list;
             }
             const std::size_t before = pos_;
-            list.push_back(expression());
+            list.push_back(parse_expression());
             tallest = std::max(tallest, height_);
             if (kind() == TokenKind::Comma) advance();
             ensure_progress(before);
@@ -484,10 +494,10 @@ class Parser {
                 return Expr(Expr::Dict{std::move(entries)});
             }
             if (k == TokenKind::Identifier) {
-                std::string key = current().text();
+                Symbol key = current().symbol();
                 advance();
                 if (!expect(TokenKind::Colon)) continue; // key dropped
-                Expr value = expression();
+                Expr value = parse_expression();
                 tallest = std::max(tallest, height_);
                 entries.push_back(DictEntry{std::move(key), std::move(value)});
                 if (kind() == TokenKind::Comma) advance();
@@ -498,7 +508,7 @@ class Parser {
             // brackets it opens are matched; a token that begins no
             // expression is skipped.
             const std::size_t before = pos_;
-            (void)expression();
+            (void)parse_expression();
             ensure_progress(before);
         }
     }

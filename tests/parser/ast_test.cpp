@@ -131,9 +131,9 @@ TEST(AstCopy, FunctionCopyOutlivesItsProgram) {
 
     EXPECT_EQ(to_sexpr(copy), "(def add (a b) (block (let s (+ a b)) (return s)))");
     const auto& def = std::get<Stmt::FunctionDef>(copy.node);
-    EXPECT_EQ(def.params(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(def.params(), (std::vector<Symbol>{"a", "b"}));
     EXPECT_EQ(to_sexpr(own->body), "(block (let s (+ a b)) (return s))");
-    EXPECT_EQ(own->params, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(own->params, (std::vector<Symbol>{"a", "b"}));
 }
 
 TEST(AstCopy, NestedFunctionCopySurvivesOuterProgram) {
