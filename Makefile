@@ -1,14 +1,17 @@
 # The two ways in:
-#   make run [SCRIPT=path.ql]   install what is missing, build, run a script
+#   make run [SCRIPT=path.ql] [ARGS=...]   install what is missing, build, run a script
 #   make test                   install what is missing, build, run every test
 BUILD ?= build
 SCRIPT ?= examples/hello.ql
+# Extra interpreter arguments. Until scripts execute, the demo shows the
+# verbose log: what was read, tokenized and parsed, and the timings.
+ARGS ?= -v
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: run test deps build bench sanitize fuzz format
 
 run: build
-	./$(BUILD)/quillo $(SCRIPT)
+	./$(BUILD)/quillo $(ARGS) $(SCRIPT)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
