@@ -65,7 +65,7 @@ def value_of(rest):
 
 
 def parse(script_bytes):
-    spec = {"stdout": [], "stderr": [], "exit": 0, "args": None, "stdin": b"",
+    expected = {"stdout": [], "stderr": [], "exit": 0, "args": None, "stdin": b"",
             "final_newline": True, "timeout": 60.0}
     for line in script_bytes.split(b"\n"):
         m = DIRECTIVE.match(line.rstrip(b"\r"))
@@ -73,26 +73,26 @@ def parse(script_bytes):
             continue
         key, rest = m.group(1).decode(), value_of(m.group(2))
         if key == "expect":
-            spec["stdout"].append(("lit", unescape(rest)))
+            expected["stdout"].append(("lit", unescape(rest)))
         elif key == "expect-match":
-            spec["stdout"].append(("re", rest))
+            expected["stdout"].append(("re", rest))
         elif key == "expect-stderr":
-            spec["stderr"].append(("lit", unescape(rest)))
+            expected["stderr"].append(("lit", unescape(rest)))
         elif key == "expect-stderr-match":
-            spec["stderr"].append(("re", rest))
+            expected["stderr"].append(("re", rest))
         elif key == "no-final-newline":
-            spec["final_newline"] = False
+            expected["final_newline"] = False
         elif key == "exit":
-            spec["exit"] = int(rest)
+            expected["exit"] = int(rest)
         elif key == "args":
-            spec["args"] = rest
+            expected["args"] = rest
         elif key == "stdin":
-            spec["stdin"] += unescape(rest) + b"\n"
+            expected["stdin"] += unescape(rest) + b"\n"
         elif key == "stdin-raw":
-            spec["stdin"] += unescape(rest)
+            expected["stdin"] += unescape(rest)
         elif key == "timeout":
-            spec["timeout"] = float(rest)
-    return spec
+            expected["timeout"] = float(rest)
+    return expected
 
 
 def split_lines(data: bytes):
@@ -129,9 +129,9 @@ def compare(name, expected, actual: bytes, final_newline=True):
 
 def run_one(binary, path):
     with open(path, "rb") as f:
-        spec = parse(f.read())
+        expected = parse(f.read())
     directory, filename = os.path.split(os.path.abspath(path))
-    args_text = spec["args"] if spec["args"] is not None else b"{script}"
+    args_text = expected["args"] if expected["args"] is not None else b"{script}"
     # Split like a shell, but leave backslashes to the runner's own escapes.
     lexer = shlex.shlex(args_text.decode("utf-8", "surrogateescape"), posix=True,
                         punctuation_chars=False)
@@ -140,16 +140,16 @@ def run_one(binary, path):
     args = [unescape(a.encode("utf-8", "surrogateescape")) for a in lexer]
     args = [a.replace(b"{script}", filename.encode()) for a in args]
     try:
-        proc = subprocess.run([os.path.abspath(binary).encode()] + args, input=spec["stdin"],
+        proc = subprocess.run([os.path.abspath(binary).encode()] + args, input=expected["stdin"],
                               stdout=subprocess.PIPE, stderr=subprocess.PIPE, cwd=directory,
-                              timeout=spec["timeout"])
+                              timeout=expected["timeout"])
     except subprocess.TimeoutExpired:
-        return [f"{path}: timed out after {spec['timeout']} seconds"]
+        return [f"{path}: timed out after {expected['timeout']} seconds"]
     problems = []
-    problems += compare("standard output", spec["stdout"], proc.stdout, spec["final_newline"])
-    problems += compare("standard error", spec["stderr"], proc.stderr)
-    if proc.returncode != spec["exit"]:
-        problems.append(f"exit status: expected {spec['exit']}, got {proc.returncode}")
+    problems += compare("standard output", expected["stdout"], proc.stdout, expected["final_newline"])
+    problems += compare("standard error", expected["stderr"], proc.stderr)
+    if proc.returncode != expected["exit"]:
+        problems.append(f"exit status: expected {expected['exit']}, got {proc.returncode}")
     if problems:
         return [f"FAIL {path}"] + problems
     return []
