@@ -9,6 +9,8 @@ namespace quillo {
 
 namespace {
 
+constexpr std::size_t kSmallestStackBytes = std::size_t{64} << 20; // 64 MiB
+
 #if defined(__SANITIZE_ADDRESS__)
 #define QUILLO_STACK_VIA_THREAD 1
 #elif defined(__has_feature)
@@ -46,33 +48,42 @@ void context_entry() {
 int run_on_large_stack(const std::function<int()>& body) {
     Call call{&body};
 #ifdef QUILLO_STACK_VIA_THREAD
-    pthread_attr_t attr;
-    pthread_attr_init(&attr);
-    pthread_attr_setstacksize(&attr, kLargeStackBytes);
-    pthread_t thread;
-    if (pthread_create(&thread, &attr, thread_entry, &call) != 0) {
+    for (std::size_t size = kLargeStackBytes; size >= kSmallestStackBytes; size /= 4) {
+        pthread_attr_t attr;
+        pthread_attr_init(&attr);
+        pthread_attr_setstacksize(&attr, size);
+        pthread_t thread;
+        const int rc = pthread_create(&thread, &attr, thread_entry, &call);
         pthread_attr_destroy(&attr);
-        return body();
+        if (rc == 0) {
+            pthread_join(thread, nullptr);
+            return call.result;
+        }
     }
-    pthread_attr_destroy(&attr);
-    pthread_join(thread, nullptr);
-    return call.result;
+    return body();
 #else
-    void* stack = mmap(nullptr, kLargeStackBytes, PROT_READ | PROT_WRITE,
-                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE | MAP_STACK, -1, 0);
+    // Where the system refuses so much address space (a strict overcommit
+    // policy or an address-space limit), smaller stacks are tried in turn.
+    std::size_t size = kLargeStackBytes;
+    void* stack = MAP_FAILED;
+    for (; size >= kSmallestStackBytes; size /= 4) {
+        stack = mmap(nullptr, size, PROT_READ | PROT_WRITE,
+                     MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE | MAP_STACK, -1, 0);
+        if (stack != MAP_FAILED) break;
+    }
     if (stack == MAP_FAILED) return body();
     // The lowest page stays inaccessible, so an overflow faults instead of
     // writing into whatever lies below the mapping.
     mprotect(stack, 4096, PROT_NONE);
     getcontext(&g_callee);
     g_callee.uc_stack.ss_sp = stack;
-    g_callee.uc_stack.ss_size = kLargeStackBytes;
+    g_callee.uc_stack.ss_size = size;
     g_callee.uc_link = &g_caller;
     g_call = &call;
     makecontext(&g_callee, context_entry, 0);
     swapcontext(&g_caller, &g_callee);
     g_call = nullptr;
-    munmap(stack, kLargeStackBytes);
+    munmap(stack, size);
     return call.result;
 #endif
 }

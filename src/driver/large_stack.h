@@ -13,7 +13,9 @@ inline constexpr std::size_t kLargeStackBytes = std::size_t{4} << 30; // 4 GiB
 // Runs `body` on a freshly mapped stack of kLargeStackBytes and returns its
 // result. The body runs on the calling thread (which matters for libraries
 // that must be driven from the main thread); exceptions must not escape it.
-// If the stack cannot be mapped, the body runs on the current stack.
+// Where the system will not provide that much address space, stacks of a
+// quarter of the size are tried down to 64 MiB; if none can be had, the body
+// runs on the current stack.
 int run_on_large_stack(const std::function<int()>& body);
 
 } // namespace quillo

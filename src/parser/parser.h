@@ -20,7 +20,7 @@ namespace quillo {
 // million-term sum cannot exhaust the native stack of the code that parses,
 // walks or frees the tree. The interpreter's driver runs on a stack large
 // enough for this depth.
-inline constexpr std::size_t kMaxNesting = 100'000;
+inline constexpr std::size_t kMaxNesting = 200'000;
 
 // Parses a whole token list (which must end with an Eof token, as tokenize
 // guarantees; a list without one behaves as if it had one) into a Program.
