@@ -24,22 +24,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Time limits below are for optimised builds; checked builds (assertions or
-// sanitizers on) run many times slower.
-#if defined(__SANITIZE_ADDRESS__)
-#define QUILLO_TEST_CHECKED_BUILD 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QUILLO_TEST_CHECKED_BUILD 1
-#endif
-#endif
-#if !defined(NDEBUG) || defined(QUILLO_TEST_CHECKED_BUILD)
-constexpr double kTimeScale = 10;
-#else
-constexpr double kTimeScale = 1;
-#endif
-
-// Long enough for any build; only a parser caught in a loop reaches it.
+// Long enough for any build; only a parser caught in a loop, or one whose
+// work grows with the square of the input on the deep cases below, reaches
+// it. Speed itself is measured by the benchmark, not here.
 constexpr std::chrono::seconds kHangLimit{120};
 
 Program parse_text(std::string_view src) {
@@ -775,8 +762,6 @@ TEST(ParserDepth, InputBeyondTheLimitParsesInLinearTime) {
             });
         });
         std::printf("[ depth    ] %-18s %zu tokens: %.1f ms\n", c.name, tokens.size(), ms);
-        // A quadratic walk over 300,000 levels would take minutes.
-        EXPECT_LT(ms, 5000.0 * kTimeScale) << c.name;
         EXPECT_LT(statements, tokens.size()) << c.name;
         if (c.src.ends_with(tail)) {
             EXPECT_TRUE(recovered) << c.name;
@@ -861,7 +846,6 @@ TEST(ParserDepth, LongChainsAreCappedAtTheHeightLimit) {
         EXPECT_LE(height, kMaxNesting) << c.name;
         EXPECT_GE(height, std::min<std::size_t>(kMaxNesting - 2, 2 * 300)) << c.name;
         EXPECT_TRUE(recovered) << c.name;
-        EXPECT_LT(ms, 5000.0 * kTimeScale) << c.name;
     }
 
     // Below the limit nothing is dropped.
@@ -897,7 +881,6 @@ Token random_token(std::mt19937& rng) {
 TEST(ParserRobustness, RandomTokenSequencesAlwaysTerminate) {
     std::mt19937 rng(20240611);
     int failures = 0;
-    const auto start = Clock::now();
     finishes_within(kHangLimit, [&] {
         run_on_large_stack([&] {
             for (int i = 0; i < 20'000; ++i) {
@@ -917,9 +900,7 @@ TEST(ParserRobustness, RandomTokenSequencesAlwaysTerminate) {
             return 0;
         });
     });
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     EXPECT_EQ(failures, 0);
-    EXPECT_LT(ms, 5000.0 * kTimeScale);
 }
 
 } // namespace
