@@ -20,22 +20,6 @@ constexpr std::array<std::string_view, static_cast<std::size_t>(TokenKind::Eof) 
     "Semicolon",  "Arrow",       "FatArrow",    "Dot",          "Question",  "Eof",
 };
 
-// Writes a text with the escapes a reader needs to see it unambiguously.
-void append_quoted(std::string& out, const std::string& s) {
-    out += '"';
-    for (char c : s) {
-        switch (c) {
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        default: out += c;
-        }
-    }
-    out += '"';
-}
-
 } // namespace
 
 bool Token::operator==(const Token& other) const {
@@ -47,6 +31,21 @@ bool Token::operator==(const Token& other) const {
     case TokenKind::Float: return std::memcmp(&floating_, &other.floating_, sizeof floating_) == 0;
     default: return true;
     }
+}
+
+void append_quoted(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        switch (c) {
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '\r': out += "\\r"; break;
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        default: out += c;
+        }
+    }
+    out += '"';
 }
 
 std::string_view token_kind_name(TokenKind kind) {

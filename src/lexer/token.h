@@ -119,6 +119,11 @@ class Token {
 // `Number(7)`, `Float(0.5)`, `String("a\n")`, or the bare kind name.
 std::string describe(const Token& token);
 
+// Appends a text in double quotes with line feed, tab, carriage return,
+// backslash and double quote escaped, so that it reads unambiguously. Used
+// by describe() and by the syntax-tree printer.
+void append_quoted(std::string& out, std::string_view text);
+
 using TokenList = std::vector<Token>;
 
 } // namespace quillo

@@ -31,21 +31,6 @@ std::string_view op_text(TokenKind k) {
     }
 }
 
-void quoted(std::string& out, const std::string& s) {
-    out += '"';
-    for (char c : s) {
-        switch (c) {
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        default: out += c;
-        }
-    }
-    out += '"';
-}
-
 struct Printer {
     std::string out;
 
@@ -60,7 +45,7 @@ struct Printer {
         out.append(buf, r.ptr);
         out += ')';
     }
-    void node(const Expr::String& n) { quoted(out, n.text); }
+    void node(const Expr::String& n) { append_quoted(out, n.text); }
     void node(const Expr::Boolean& n) { out += n.value ? "true" : "false"; }
     void node(const Expr::Identifier& n) { out += n.name.text(); }
     void node(const Expr::Binary& n) {
