@@ -3,9 +3,8 @@
 #   make test                   install what is missing, build, run every test
 BUILD ?= build
 SCRIPT ?= examples/hello.ql
-# Extra interpreter arguments. Until scripts execute, the demo shows the
-# verbose log: what was read, tokenized and parsed, and the timings.
-ARGS ?= -v
+# Extra interpreter arguments, e.g. ARGS=-v for the verbose log.
+ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: run test deps build bench sanitize fuzz format

@@ -5,6 +5,8 @@
 
 #include <pthread.h>
 
+#include "interpreter/stack_guard.h"
+
 namespace quillo {
 
 namespace {
@@ -36,9 +38,15 @@ void* thread_entry(void* arg) {
 ucontext_t g_caller;
 ucontext_t g_callee;
 Call* g_call = nullptr;
+const char* g_stack_low = nullptr;
+std::size_t g_stack_size = 0;
 
 void context_entry() {
+    // The thread library still reports the original stack; tell the
+    // interpreter's stack guard which one it really runs on.
+    register_stack(g_stack_low, g_stack_size);
     g_call->result = (*g_call->body)();
+    register_stack(nullptr, 0);
     // Returning resumes g_caller through uc_link.
 }
 #endif
@@ -80,6 +88,8 @@ int run_on_large_stack(const std::function<int()>& body) {
     g_callee.uc_stack.ss_size = size;
     g_callee.uc_link = &g_caller;
     g_call = &call;
+    g_stack_low = static_cast<const char*>(stack) + 4096;
+    g_stack_size = size - 4096;
     makecontext(&g_callee, context_entry, 0);
     swapcontext(&g_caller, &g_callee);
     g_call = nullptr;

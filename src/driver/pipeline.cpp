@@ -4,6 +4,7 @@
 
 #include "driver/log.h"
 #include "driver/script_file.h"
+#include "interpreter/interpreter.h"
 #include "lexer/lexer.h"
 #include "parser/parser.h"
 
@@ -44,8 +45,11 @@ int run_script(const Options& options) {
     log.line("Starting execution...");
     log.separator();
     Stopwatch exec_clock;
-    // Execution of the tree is not part of this build yet: the run does
-    // nothing, but it is timed and reported like a real one.
+    bool completed = true;
+    {
+        Interpreter interpreter;
+        completed = run_guarded(interpreter, [&] { interpreter.run(program); });
+    }
     const double exec_ms = exec_clock.elapsed_ms();
 
     log.separator();
@@ -53,7 +57,9 @@ int run_script(const Options& options) {
     log.line("Parsing:      " + format_ms(parse_ms));
     log.line("Execution:    " + format_ms(exec_ms));
     log.separator();
-    return 0;
+    // A run stopped because the stack or memory ran out did not do what the
+    // script says: that is not reported as success.
+    return completed ? 0 : 1;
 }
 
 int driver_main(const Options& options) {

@@ -61,6 +61,19 @@ class SymbolTable {
         return e;
     }
 
+    const detail::SymbolEntry* find(std::string_view text) const {
+        const std::uint64_t h = hash_text(text);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = h & mask;; i = (i + 1) & mask) {
+            const Slot& slot = slots_[i];
+            if (slot.entry == nullptr) return nullptr;
+            if (slot.hash == h && slot.entry->text.size() == text.size() &&
+                std::memcmp(slot.entry->text.data(), text.data(), text.size()) == 0) {
+                return slot.entry;
+            }
+        }
+    }
+
     const detail::SymbolEntry* empty() const { return &entries_.front(); }
     std::size_t size() const { return entries_.size(); }
 
@@ -102,6 +115,13 @@ SymbolTable& table() {
 Symbol::Symbol() : entry_(table().empty()) {}
 
 Symbol::Symbol(std::string_view text) : entry_(table().intern(text)) {}
+
+bool Symbol::find(std::string_view text, Symbol& out) {
+    const detail::SymbolEntry* e = table().find(text);
+    if (e == nullptr) return false;
+    out.entry_ = e;
+    return true;
+}
 
 std::size_t Symbol::count() {
     return table().size();

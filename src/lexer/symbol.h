@@ -46,6 +46,10 @@ class Symbol {
     // The number of distinct texts interned so far.
     static std::size_t count();
 
+    // The symbol of an already interned text, without interning it: false
+    // when the text has never been interned (so no name or literal has it).
+    static bool find(std::string_view text, Symbol& out);
+
   private:
     const detail::SymbolEntry* entry_;
 };

@@ -77,7 +77,7 @@ struct Expr {
         bool operator==(const Float& o) const;
     };
     struct String {
-        std::string text;
+        Symbol text; // interned, so equal literals share one text
         bool operator==(const String&) const = default;
     };
     struct Boolean {

@@ -45,7 +45,7 @@ struct Printer {
         out.append(buf, r.ptr);
         out += ')';
     }
-    void node(const Expr::String& n) { append_quoted(out, n.text); }
+    void node(const Expr::String& n) { append_quoted(out, n.text.text()); }
     void node(const Expr::Boolean& n) { out += n.value ? "true" : "false"; }
     void node(const Expr::Identifier& n) { out += n.name.text(); }
     void node(const Expr::Binary& n) {

@@ -398,7 +398,7 @@ class Parser {
         switch (t.kind) {
         case TokenKind::Number: advance(); return Expr(Expr::Number{t.integer()});
         case TokenKind::Float: advance(); return Expr(Expr::Float{t.floating_value()});
-        case TokenKind::String: advance(); return Expr(Expr::String{t.text()});
+        case TokenKind::String: advance(); return Expr(Expr::String{t.symbol()});
         case TokenKind::True: advance(); return Expr(Expr::Boolean{true});
         case TokenKind::False: advance(); return Expr(Expr::Boolean{false});
         case TokenKind::Identifier: advance(); return Expr(Expr::Identifier{t.symbol()});
@@ -429,7 +429,7 @@ class Parser {
                 if (kind_at(1) == TokenKind::Dot) break; // a range's `..`
                 advance();
                 if (kind() == TokenKind::Identifier) {
-                    Expr key(Expr::String{current().text()});
+                    Expr key(Expr::String{current().symbol()});
                     advance();
                     if (height + 1 <= kMaxNesting) {
                         e = Expr(Expr::Index{std::move(e), std::move(key)});

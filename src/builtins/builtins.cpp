@@ -1,0 +1,100 @@
+#include "builtins/builtins.h"
+
+#include <array>
+
+#include "interpreter/console.h"
+#include "interpreter/display.h"
+#include "interpreter/interpreter.h"
+
+namespace quillo {
+
+namespace {
+
+constexpr std::array<std::string_view, kBuiltinCount> kNames = {
+    "print",     "input",        "typeof",        "len",     "push",   "pop",          "reverse",
+    "contains",  "concat",       "split",         "slice",   "upper",  "lower",        "is_number",
+    "is_string", "is_array",     "is_dict",       "sqrt",    "floor",  "ceil",         "round",
+    "abs",       "pow",          "min",           "max",     "random", "random_range", "window",
+    "is_open",   "window_width", "window_height", "present", "clear",  "color",        "rect",
+    "circle",    "triangle",     "draw",          "fill",
+};
+
+// The answer of builtin_named per symbol id: 0 while not yet worked out,
+// otherwise the built-in's number plus one.
+std::vector<std::uint8_t>& resolved_names() {
+    static std::vector<std::uint8_t>* table = new std::vector<std::uint8_t>;
+    return *table;
+}
+
+Builtin resolve(std::string_view name) {
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        if (kNames[i] == name) return static_cast<Builtin>(i);
+    }
+    return Builtin::None;
+}
+
+Value builtin_print(Interpreter& in, const std::vector<Expr>& args) {
+    // Every argument is evaluated before anything is written, so output
+    // that an argument's evaluation produces comes first.
+    const std::size_t count = in.push_arguments(args);
+    std::string out;
+    for (const Value& v : in.top_arguments(count)) {
+        append_display(out, v);
+        out += '\n';
+    }
+    in.drop_arguments(count);
+    write_output(out);
+    return Value();
+}
+
+Value builtin_typeof(Interpreter& in, const std::vector<Expr>& args) {
+    const Value v = in.evaluate(args[0]);
+    return in.type_name_value(v.kind());
+}
+
+// The minimum number of argument expressions of each built-in; a call with
+// fewer evaluates nothing and gives null.
+constexpr std::array<std::uint8_t, kBuiltinCount> kMinimumArguments = {
+    0, 1, 1, 1, 2, 1, 1, 2, 0, 2, 3, 1, 1, 0, 0, 0, 0, 1, 1, 1,
+    1, 1, 2, 2, 2, 0, 2, 2, 0, 0, 0, 0, 0, 3, 4, 3, 6, 2, 2,
+};
+
+} // namespace
+
+Builtin builtin_named(Symbol name) {
+    std::vector<std::uint8_t>& table = resolved_names();
+    const std::uint32_t id = name.id();
+    if (id >= table.size()) table.resize(static_cast<std::size_t>(id) + 1 + id / 2, 0);
+    std::uint8_t& entry = table[id];
+    if (entry == 0) entry = static_cast<std::uint8_t>(resolve(name.text())) + 1;
+    return static_cast<Builtin>(entry - 1);
+}
+
+std::string_view builtin_name(Builtin builtin) {
+    return builtin == Builtin::None ? std::string_view()
+                                    : kNames[static_cast<std::size_t>(builtin)];
+}
+
+Value call_by_name(Interpreter& in, const Expr::Call& call) {
+    const Builtin builtin = builtin_named(call.name);
+    if (builtin == Builtin::None) {
+        const Value& held = in.environment().get_variable(call.name);
+        if (!held.is(Value::Function)) return Value();
+        // The call runs its own copy of the function, so redefining the
+        // name while it runs does not change the running body.
+        const Value function = held;
+        const std::size_t count = in.push_arguments(call.args);
+        return in.call_function(function, count);
+    }
+    if (call.args.size() < kMinimumArguments[static_cast<std::size_t>(builtin)]) return Value();
+    switch (builtin) {
+    case Builtin::Print: return builtin_print(in, call.args);
+    case Builtin::Typeof: return builtin_typeof(in, call.args);
+    default:
+        // The rest of the library is not part of this build yet: these
+        // names are reserved and their calls give null.
+        return Value();
+    }
+}
+
+} // namespace quillo

@@ -1,0 +1,96 @@
+// The interpreter: all run-time state of one script run or of one
+// interactive session, and the execution of statements and expressions.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "interpreter/environment.h"
+#include "interpreter/value.h"
+#include "parser/ast.h"
+
+namespace quillo {
+
+class Interpreter {
+  public:
+    Interpreter();
+    ~Interpreter();
+    Interpreter(const Interpreter&) = delete;
+    Interpreter& operator=(const Interpreter&) = delete;
+
+    // Runs a whole program: binds every top-level `let` and `def` first,
+    // then calls `main` if there is one, else executes every top-level
+    // statement in order until a `return`. Throws RunAborted (or
+    // std::bad_alloc) when the run cannot go on; see run_guarded.
+    void run(const Program& program);
+
+    // Executes one statement. Control transfer is left in the signals.
+    void execute(const Stmt& stmt);
+    // Executes statements in order, stopping after any that leaves a
+    // signal pending. Never clears a signal.
+    void execute_block(const Block& block);
+
+    Value evaluate(const Expr& expr);
+
+    // Calls a user function with `count` argument values taken (moved) from
+    // the top of the argument stack, which the call pops.
+    Value call_function(const Value& function, std::size_t count);
+    // Calls a user function with no arguments.
+    Value call_function(const Value& function) { return call_function(function, 0); }
+
+    // Evaluates every argument expression in order onto the argument stack;
+    // returns how many were pushed.
+    std::size_t push_arguments(const std::vector<Expr>& args);
+    // The top `count` values of the argument stack, and their removal.
+    std::span<Value> top_arguments(std::size_t count) {
+        return {arg_stack_.data() + arg_stack_.size() - count, count};
+    }
+    void drop_arguments(std::size_t count) { arg_stack_.resize(arg_stack_.size() - count); }
+
+    // The text value of a type name, shared like a literal.
+    Value type_name_value(Value::Kind kind);
+
+    Environment& environment() { return env_; }
+
+    // The signals: a pending return (with its value), break and continue.
+    bool return_pending() const { return (signals_ & kReturn) != 0; }
+    bool break_pending() const { return (signals_ & kBreak) != 0; }
+    bool continue_pending() const { return (signals_ & kContinue) != 0; }
+    const Value& return_value() const { return return_value_; }
+    // Clears every pending signal (after a run was aborted midway).
+    void clear_signals();
+
+  private:
+    static constexpr std::uint8_t kReturn = 1;
+    static constexpr std::uint8_t kBreak = 2;
+    static constexpr std::uint8_t kContinue = 4;
+
+    void hoist(const Program& program);
+    Value string_literal(Symbol text);
+    Value evaluate_index(const Expr::Index& index);
+    Value evaluate_range(const Expr::Range& range);
+    void execute_for(const Stmt::For& loop);
+
+    Environment env_;
+    Value return_value_;
+    std::uint8_t signals_ = 0;
+    // Argument values of calls being set up, innermost last.
+    std::vector<Value> arg_stack_;
+    // One shared text value per string literal (by symbol id), so that
+    // evaluating a literal copies nothing.
+    std::vector<Value> literals_;
+    std::array<Value, Value::Null + 1> type_names_;
+};
+
+// Runs body (a run or one interactive input) and reports an abort: the
+// message goes to standard error (after standard output is flushed) and the
+// interpreter's signals are cleared. Returns false when the run was aborted.
+template <typename F> bool run_guarded(Interpreter& interpreter, F&& body);
+
+void report_abort(const char* message);
+
+} // namespace quillo
+
+#include "interpreter/run_guard.h"
