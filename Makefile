@@ -25,6 +25,7 @@ build: deps
 # Benchmarks (not tests): see bench/README.md.
 bench: build
 	./bench/run.sh $(BUILD)
+	python3 bench/compare.py --quillo $(BUILD)/quillo
 
 # Every test again under the address and undefined-behaviour sanitizers.
 sanitize: deps

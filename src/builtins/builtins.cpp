@@ -5,6 +5,7 @@
 #include "interpreter/console.h"
 #include "interpreter/display.h"
 #include "interpreter/interpreter.h"
+#include "interpreter/stack_guard.h"
 
 namespace quillo {
 
@@ -43,7 +44,8 @@ Value builtin_print(Interpreter& in, const std::vector<Expr>& args) {
         out += '\n';
     }
     in.drop_arguments(count);
-    write_output(out);
+    // A run stopped while the text was built writes nothing.
+    if (stop_message() == nullptr) write_output(out);
     return Value();
 }
 
@@ -75,17 +77,9 @@ std::string_view builtin_name(Builtin builtin) {
                                     : kNames[static_cast<std::size_t>(builtin)];
 }
 
-Value call_by_name(Interpreter& in, const Expr::Call& call) {
-    const Builtin builtin = builtin_named(call.name);
-    if (builtin == Builtin::None) {
-        const Value& held = in.environment().get_variable(call.name);
-        if (!held.is(Value::Function)) return Value();
-        // The call runs its own copy of the function, so redefining the
-        // name while it runs does not change the running body.
-        const Value function = held;
-        const std::size_t count = in.push_arguments(call.args);
-        return in.call_function(function, count);
-    }
+namespace {
+
+[[gnu::noinline]] Value call_builtin(Interpreter& in, Builtin builtin, const Expr::Call& call) {
     if (call.args.size() < kMinimumArguments[static_cast<std::size_t>(builtin)]) return Value();
     switch (builtin) {
     case Builtin::Print: return builtin_print(in, call.args);
@@ -95,6 +89,26 @@ Value call_by_name(Interpreter& in, const Expr::Call& call) {
         // names are reserved and their calls give null.
         return Value();
     }
+}
+
+} // namespace
+
+Value call_by_name(Interpreter& in, const Expr::Call& call) {
+    const Builtin builtin = builtin_named(call.name);
+    if (builtin != Builtin::None) {
+        Value result = call_builtin(in, builtin, call);
+        // A stop recorded inside a built-in (say while displaying a deeply
+        // nested value) stops the run like one in the interpreter.
+        in.stopping();
+        return result;
+    }
+    const Value& held = in.environment().get_variable(call.name);
+    if (!held.is(Value::Function)) return Value();
+    // The call runs its own copy of the function, so redefining the name
+    // while it runs does not change the running body.
+    const Value function = held;
+    const std::size_t count = in.push_arguments(call.args);
+    return in.call_function(function, count);
 }
 
 } // namespace quillo

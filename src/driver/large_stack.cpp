@@ -83,6 +83,11 @@ int run_on_large_stack(const std::function<int()>& body) {
     // The lowest page stays inaccessible, so an overflow faults instead of
     // writing into whatever lies below the mapping.
     mprotect(stack, 4096, PROT_NONE);
+    // Deep recursion touches the stack page by page; in large pages that is
+    // a few hundred page faults per gigabyte instead of a quarter million,
+    // which makes deep recursion several times faster. Advice only: where
+    // large pages are unavailable nothing changes.
+    madvise(stack, size, MADV_HUGEPAGE);
     getcontext(&g_callee);
     g_callee.uc_stack.ss_sp = stack;
     g_callee.uc_stack.ss_size = size;

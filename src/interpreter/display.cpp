@@ -67,7 +67,7 @@ void append_display(std::string& out, const Value& value) {
     case Value::String: out += value.text(); return;
     case Value::Boolean: out += value.as_boolean() ? "true" : "false"; return;
     case Value::Array: {
-        check_stack();
+        if (must_stop()) return;
         out += '[';
         bool first = true;
         for (const Value& item : value.items()) {
@@ -79,7 +79,7 @@ void append_display(std::string& out, const Value& value) {
         return;
     }
     case Value::Dict: {
-        check_stack();
+        if (must_stop()) return;
         out += '{';
         bool first = true;
         value.entries().for_each([&](Symbol key, const Value& v) {

@@ -17,12 +17,19 @@ Interpreter::Interpreter() {
     init_stack_guard();
 }
 
+bool Interpreter::stopping() {
+    if (!must_stop()) return false;
+    signals_ |= kStop;
+    return true;
+}
+
 Interpreter::~Interpreter() = default;
 
 void Interpreter::clear_signals() {
     signals_ = 0;
     return_value_ = Value();
     arg_stack_.clear();
+    init_stack_guard();
 }
 
 void report_abort(const char* message) {
@@ -45,6 +52,7 @@ void Interpreter::hoist(const Program& program) {
 
 void Interpreter::run(const Program& program) {
     hoist(program);
+    if (stopped()) return;
     static const Symbol kMain("main");
     const Value main = env_.get_variable(kMain);
     if (main.is(Value::Function)) {
@@ -56,7 +64,7 @@ void Interpreter::run(const Program& program) {
     // pending return ends the run early.
     for (const Stmt& stmt : program.statements) {
         execute(stmt);
-        if (return_pending()) return;
+        if ((signals_ & (kReturn | kStop)) != 0) return;
     }
 }
 
@@ -70,27 +78,22 @@ void Interpreter::execute_block(const Block& block) {
 }
 
 void Interpreter::execute(const Stmt& stmt) {
-    check_stack();
+    if (stopping()) return;
+    // As in evaluate, the bulkier statements run in functions of their own
+    // to keep this frame small.
     switch (stmt.node.index()) {
     case 0: { // Let
         const auto& s = *std::get_if<Stmt::Let>(&stmt.node);
         env_.set_variable(s.name, evaluate(s.value));
         return;
     }
-    case 1: { // Assign
+    case 1: { // Assign: the same as let
         const auto& s = *std::get_if<Stmt::Assign>(&stmt.node);
         env_.set_variable(s.name, evaluate(s.value));
         return;
     }
-    case 2: { // CompoundAssign
-        const auto& s = *std::get_if<Stmt::CompoundAssign>(&stmt.node);
-        Value old = env_.get_variable(s.name);
-        Value operand = evaluate(s.value);
-        env_.set_variable(
-            s.name, apply_binary(std::move(old), compound_operator(s.op.kind), std::move(operand)));
-        return;
-    }
-    case 3: { // FunctionDef
+    case 2: execute_compound(*std::get_if<Stmt::CompoundAssign>(&stmt.node)); return;
+    case 3: { // FunctionDef: the value shares the definition's code
         const auto& s = *std::get_if<Stmt::FunctionDef>(&stmt.node);
         env_.set_variable(s.name, Value::function(s.code));
         return;
@@ -104,36 +107,15 @@ void Interpreter::execute(const Stmt& stmt) {
         }
         return;
     }
-    case 5: { // While
-        const auto& s = *std::get_if<Stmt::While>(&stmt.node);
-        while (is_truthy(evaluate(s.condition))) {
-            execute_block(s.body);
-            if ((signals_ & (kReturn | kBreak)) != 0) break;
-            signals_ &= static_cast<std::uint8_t>(~kContinue);
-        }
-        signals_ &= static_cast<std::uint8_t>(~kBreak);
-        return;
-    }
+    case 5: execute_while(*std::get_if<Stmt::While>(&stmt.node)); return;
     case 6: execute_for(*std::get_if<Stmt::For>(&stmt.node)); return;
-    case 7: { // Match
-        const auto& s = *std::get_if<Stmt::Match>(&stmt.node);
-        const Value subject = evaluate(s.subject);
-        for (const MatchArm& arm : s.arms) {
-            // Patterns are evaluated lazily, up to the first match.
-            if (!arm.pattern || values_match(subject, evaluate(*arm.pattern))) {
-                execute_block(arm.body);
-                return;
-            }
-        }
-        return;
-    }
+    case 7: execute_match(*std::get_if<Stmt::Match>(&stmt.node)); return;
     case 8: // TryCatch: nothing raises an error a handler could catch.
         execute_block(std::get_if<Stmt::TryCatch>(&stmt.node)->body);
         return;
-    case 9: { // Return
+    case 9: { // Return: replaces any value already pending
         const auto& s = *std::get_if<Stmt::Return>(&stmt.node);
-        Value v = s.value ? evaluate(*s.value) : Value();
-        return_value_ = std::move(v);
+        return_value_ = s.value ? evaluate(*s.value) : Value();
         signals_ |= kReturn;
         return;
     }
@@ -142,6 +124,35 @@ void Interpreter::execute(const Stmt& stmt) {
     case 12: env_.declare_global(std::get_if<Stmt::Global>(&stmt.node)->name); return;
     case 13: evaluate(std::get_if<Stmt::Expression>(&stmt.node)->expr); return;
     default: return;
+    }
+}
+
+void Interpreter::execute_compound(const Stmt::CompoundAssign& s) {
+    // The old value is read before the operand is evaluated.
+    Value old = env_.get_variable(s.name);
+    Value operand = evaluate(s.value);
+    env_.set_variable(
+        s.name, apply_binary(std::move(old), compound_operator(s.op.kind), std::move(operand)));
+}
+
+void Interpreter::execute_while(const Stmt::While& s) {
+    while (is_truthy(evaluate(s.condition))) {
+        execute_block(s.body);
+        if ((signals_ & (kReturn | kBreak | kStop)) != 0) break;
+        signals_ &= static_cast<std::uint8_t>(~kContinue);
+    }
+    // Leaving the loop by any path consumes a pending break.
+    signals_ &= static_cast<std::uint8_t>(~kBreak);
+}
+
+void Interpreter::execute_match(const Stmt::Match& s) {
+    const Value subject = evaluate(s.subject);
+    for (const MatchArm& arm : s.arms) {
+        // Patterns are evaluated lazily, up to the first match.
+        if (!arm.pattern || values_match(subject, evaluate(*arm.pattern))) {
+            execute_block(arm.body);
+            return;
+        }
     }
 }
 
@@ -199,7 +210,7 @@ void Interpreter::execute_for(const Stmt::For& loop) {
             env_.set_variable(loop.variable, Value::number(static_cast<std::int64_t>(
                                                  static_cast<std::uint64_t>(start) + i)));
             execute_block(loop.body);
-            if ((signals_ & (kReturn | kBreak)) != 0) break;
+            if ((signals_ & (kReturn | kBreak | kStop)) != 0) break;
             signals_ &= static_cast<std::uint8_t>(~kContinue);
         }
         signals_ &= static_cast<std::uint8_t>(~kBreak);
@@ -213,7 +224,7 @@ void Interpreter::execute_for(const Stmt::For& loop) {
     for (const Value& item : items) {
         env_.set_variable(loop.variable, item);
         execute_block(loop.body);
-        if ((signals_ & (kReturn | kBreak)) != 0) break;
+        if ((signals_ & (kReturn | kBreak | kStop)) != 0) break;
         signals_ &= static_cast<std::uint8_t>(~kContinue);
     }
     signals_ &= static_cast<std::uint8_t>(~kBreak);
@@ -236,50 +247,60 @@ Value Interpreter::type_name_value(Value::Kind kind) {
 }
 
 Value Interpreter::evaluate(const Expr& expr) {
-    check_stack();
+    if (stopping()) return Value();
+    // The frequent, simple cases are handled here; the others live in
+    // functions of their own, so that this frame, which every level of a
+    // script's recursion passes through, stays small.
     switch (expr.node.index()) {
     case 0: return Value::number(std::get_if<Expr::Number>(&expr.node)->value);
     case 1: return Value::floating(std::get_if<Expr::Float>(&expr.node)->value);
     case 2: return string_literal(std::get_if<Expr::String>(&expr.node)->text);
     case 3: return Value::boolean(std::get_if<Expr::Boolean>(&expr.node)->value);
     case 4: return env_.get_variable(std::get_if<Expr::Identifier>(&expr.node)->name);
-    case 5: { // Binary: both operands always, left first (no short-circuit)
-        const auto& e = *std::get_if<Expr::Binary>(&expr.node);
-        Value left = evaluate(*e.left);
-        Value right = evaluate(*e.right);
-        return apply_binary(std::move(left), e.op.kind, std::move(right));
-    }
-    case 6: { // Unary
-        const auto& e = *std::get_if<Expr::Unary>(&expr.node);
-        const Value operand = evaluate(*e.operand);
-        if (e.op.kind == TokenKind::Not) return Value::boolean(!is_truthy(operand));
-        if (operand.is(Value::Number)) {
-            return Value::number(
-                static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(operand.as_number())));
-        }
-        if (operand.is(Value::Float)) return Value::floating(-operand.as_float());
-        return Value();
-    }
+    case 5: return evaluate_binary(*std::get_if<Expr::Binary>(&expr.node));
+    case 6: return evaluate_unary(*std::get_if<Expr::Unary>(&expr.node));
     case 7: return call_by_name(*this, *std::get_if<Expr::Call>(&expr.node));
-    case 8: { // Array
-        const auto& e = *std::get_if<Expr::Array>(&expr.node);
-        std::vector<Value> items;
-        items.reserve(e.elements.size());
-        for (const Expr& element : e.elements)
-            items.push_back(evaluate(element));
-        return Value::array(std::move(items));
-    }
-    case 9: { // Dict: every value is evaluated; a repeated key keeps the last
-        const auto& e = *std::get_if<Expr::Dict>(&expr.node);
-        DictMap map;
-        for (const DictEntry& entry : e.entries)
-            map.insert(entry.key, evaluate(*entry.value));
-        return Value::dict(std::move(map));
-    }
+    case 8: return evaluate_array(*std::get_if<Expr::Array>(&expr.node));
+    case 9: return evaluate_dict(*std::get_if<Expr::Dict>(&expr.node));
     case 10: return evaluate_index(*std::get_if<Expr::Index>(&expr.node));
     case 11: return evaluate_range(*std::get_if<Expr::Range>(&expr.node));
     default: return Value();
     }
+}
+
+Value Interpreter::evaluate_binary(const Expr::Binary& e) {
+    // Both operands, always, left first: there is no short-circuit.
+    Value left = evaluate(*e.left);
+    Value right = evaluate(*e.right);
+    return apply_binary(std::move(left), e.op.kind, std::move(right));
+}
+
+Value Interpreter::evaluate_unary(const Expr::Unary& e) {
+    const Value operand = evaluate(*e.operand);
+    if (e.op.kind == TokenKind::Not) return Value::boolean(!is_truthy(operand));
+    if (operand.is(Value::Number)) {
+        // Wraps: the negation of the smallest integer is itself.
+        return Value::number(
+            static_cast<std::int64_t>(0 - static_cast<std::uint64_t>(operand.as_number())));
+    }
+    if (operand.is(Value::Float)) return Value::floating(-operand.as_float());
+    return Value();
+}
+
+Value Interpreter::evaluate_array(const Expr::Array& e) {
+    std::vector<Value> items;
+    items.reserve(e.elements.size());
+    for (const Expr& element : e.elements)
+        items.push_back(evaluate(element));
+    return Value::array(std::move(items));
+}
+
+Value Interpreter::evaluate_dict(const Expr::Dict& e) {
+    // Every value is evaluated; a key written twice keeps the last one.
+    DictMap map;
+    for (const DictEntry& entry : e.entries)
+        map.insert(entry.key, evaluate(*entry.value));
+    return Value::dict(std::move(map));
 }
 
 Value Interpreter::evaluate_index(const Expr::Index& index) {
@@ -352,7 +373,11 @@ class ScopeGuard {
 } // namespace
 
 Value Interpreter::call_function(const Value& function, std::size_t count) {
-    check_stack();
+    if (env_.depth() >= kMaxCallDepth) stop_run(kRecursionMessage);
+    if (stopping()) {
+        drop_arguments(count);
+        return Value();
+    }
     const FunctionCode& code = *function.code();
     Value result;
     {

@@ -13,6 +13,11 @@
 
 namespace quillo {
 
+// How deeply calls of user functions may nest. A deeper call stops the run
+// with "Error: recursion too deep". (The stack guard stops it earlier if
+// the stack runs out first.)
+inline constexpr std::size_t kMaxCallDepth = 1'000'000;
+
 class Interpreter {
   public:
     Interpreter();
@@ -22,8 +27,9 @@ class Interpreter {
 
     // Runs a whole program: binds every top-level `let` and `def` first,
     // then calls `main` if there is one, else executes every top-level
-    // statement in order until a `return`. Throws RunAborted (or
-    // std::bad_alloc) when the run cannot go on; see run_guarded.
+    // statement in order until a `return`. When the run cannot go on it
+    // stops (see stopped()), or std::bad_alloc escapes; run_guarded handles
+    // both.
     void run(const Program& program);
 
     // Executes one statement. Control transfer is left in the signals.
@@ -59,19 +65,36 @@ class Interpreter {
     bool break_pending() const { return (signals_ & kBreak) != 0; }
     bool continue_pending() const { return (signals_ & kContinue) != 0; }
     const Value& return_value() const { return return_value_; }
-    // Clears every pending signal (after a run was aborted midway).
+    // True once the run is being stopped (the stack or memory ran out):
+    // every statement and expression then returns at once.
+    bool stopped() const { return (signals_ & kStop) != 0; }
+    // Checks the stack guard; true (and the run marked as stopping) when
+    // the caller must return at once.
+    bool stopping();
+    // Clears every pending signal and a recorded stop, after a run was
+    // stopped midway.
     void clear_signals();
 
   private:
     static constexpr std::uint8_t kReturn = 1;
     static constexpr std::uint8_t kBreak = 2;
     static constexpr std::uint8_t kContinue = 4;
+    // The run is being stopped (see stack_guard.h): everything returns.
+    static constexpr std::uint8_t kStop = 8;
 
     void hoist(const Program& program);
     Value string_literal(Symbol text);
-    Value evaluate_index(const Expr::Index& index);
-    Value evaluate_range(const Expr::Range& range);
-    void execute_for(const Stmt::For& loop);
+    // Out-of-line parts of evaluate (see there).
+    [[gnu::noinline]] Value evaluate_binary(const Expr::Binary& e);
+    [[gnu::noinline]] Value evaluate_unary(const Expr::Unary& e);
+    [[gnu::noinline]] Value evaluate_array(const Expr::Array& e);
+    [[gnu::noinline]] Value evaluate_dict(const Expr::Dict& e);
+    [[gnu::noinline]] Value evaluate_index(const Expr::Index& index);
+    [[gnu::noinline]] Value evaluate_range(const Expr::Range& range);
+    [[gnu::noinline]] void execute_compound(const Stmt::CompoundAssign& s);
+    [[gnu::noinline]] void execute_while(const Stmt::While& s);
+    [[gnu::noinline]] void execute_for(const Stmt::For& loop);
+    [[gnu::noinline]] void execute_match(const Stmt::Match& s);
 
     Environment env_;
     Value return_value_;
@@ -84,9 +107,9 @@ class Interpreter {
     std::array<Value, Value::Null + 1> type_names_;
 };
 
-// Runs body (a run or one interactive input) and reports an abort: the
+// Runs body (a run or one interactive input) and reports a stop: the
 // message goes to standard error (after standard output is flushed) and the
-// interpreter's signals are cleared. Returns false when the run was aborted.
+// interpreter's signals are cleared. Returns false when the run stopped.
 template <typename F> bool run_guarded(Interpreter& interpreter, F&& body);
 
 void report_abort(const char* message);

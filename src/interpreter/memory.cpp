@@ -39,7 +39,7 @@ std::size_t compute_ceiling() {
         available = std::min<std::size_t>(available, lim.rlim_cur);
     }
     if (available == SIZE_MAX) return SIZE_MAX / 2;
-    return available / 4 * 3;
+    return available / 2;
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 //
 // Without a ceiling, a script that doubles a text in a loop grows until the
 // system's out-of-memory killer ends the process without a word. The
-// ceiling is three quarters of the memory the process can have (physical
+// ceiling is half the memory the process can have (physical
 // memory, or less where a control group or resource limit says so); the
 // driver makes allocations beyond it fail, and a failed allocation stops
 // the run with "Error: out of memory" instead.

@@ -13,9 +13,8 @@ template <typename F> bool run_guarded(Interpreter& interpreter, F&& body) {
     const char* message = nullptr;
     try {
         body();
-        return true;
-    } catch (const RunAborted& e) {
-        message = e.what();
+        message = stop_message();
+        if (message == nullptr) return true;
     } catch (const std::bad_alloc&) {
         message = kOutOfMemoryMessage;
     } catch (const std::length_error&) {
