@@ -19,6 +19,10 @@ language ignores:
     # stdin: TEXT             one line of standard input (a line feed is added)
     # stdin-raw: TEXT         text for standard input with no line feed added
     # timeout: SECONDS        how long the run may take (default 60)
+    # expect-both: TEXT       the next line when standard output and standard
+                              error go to one pipe, as on a terminal: the
+                              script runs a second time that way, and the
+                              lines must come in this order
 
 Without any expect line the stream must be empty. TEXT and ARGS understand
 the escapes \\e (escape character), \\t, \\r, \\n, \\\\ and \\xHH (one byte),
@@ -33,7 +37,7 @@ import subprocess
 import sys
 
 DIRECTIVE = re.compile(rb"^\s*#\s*(expect|expect-stderr|expect-stderr-match|expect-match|"
-                       rb"no-final-newline|exit|args|stdin|stdin-raw|timeout)(?::(.*))?$")
+                       rb"no-final-newline|exit|args|stdin|stdin-raw|timeout|expect-both)(?::(.*))?$")
 
 
 def unescape(raw: bytes) -> bytes:
@@ -65,7 +69,7 @@ def value_of(rest):
 
 
 def parse(script_bytes):
-    expected = {"stdout": [], "stderr": [], "exit": 0, "args": None, "stdin": b"",
+    expected = {"stdout": [], "stderr": [], "both": [], "exit": 0, "args": None, "stdin": b"",
             "final_newline": True, "timeout": 60.0}
     for line in script_bytes.split(b"\n"):
         m = DIRECTIVE.match(line.rstrip(b"\r"))
@@ -76,6 +80,8 @@ def parse(script_bytes):
             expected["stdout"].append(("lit", unescape(rest)))
         elif key == "expect-match":
             expected["stdout"].append(("re", rest))
+        elif key == "expect-both":
+            expected["both"].append(("lit", unescape(rest)))
         elif key == "expect-stderr":
             expected["stderr"].append(("lit", unescape(rest)))
         elif key == "expect-stderr-match":
@@ -150,6 +156,15 @@ def run_one(binary, path):
     problems += compare("standard error", expected["stderr"], proc.stderr)
     if proc.returncode != expected["exit"]:
         problems.append(f"exit status: expected {expected['exit']}, got {proc.returncode}")
+    if expected["both"]:
+        try:
+            merged = subprocess.run([os.path.abspath(binary).encode()] + args,
+                                    input=expected["stdin"], stdout=subprocess.PIPE,
+                                    stderr=subprocess.STDOUT, cwd=directory,
+                                    timeout=expected["timeout"])
+            problems += compare("both streams together", expected["both"], merged.stdout)
+        except subprocess.TimeoutExpired:
+            problems.append(f"timed out after {expected['timeout']} seconds (streams together)")
     if problems:
         return [f"FAIL {path}"] + problems
     return []

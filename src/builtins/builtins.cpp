@@ -34,7 +34,7 @@ Builtin resolve(std::string_view name) {
     return Builtin::None;
 }
 
-Value builtin_print(Interpreter& in, const std::vector<Expr>& args) {
+Value builtin_print(Interpreter& in, ArgList args) {
     // Every argument is evaluated before anything is written, so output
     // that an argument's evaluation produces comes first.
     const std::size_t count = in.push_arguments(args);
@@ -49,8 +49,8 @@ Value builtin_print(Interpreter& in, const std::vector<Expr>& args) {
     return Value();
 }
 
-Value builtin_typeof(Interpreter& in, const std::vector<Expr>& args) {
-    const Value v = in.evaluate(args[0]);
+Value builtin_typeof(Interpreter& in, ArgList args) {
+    const Value v = args[0]->eval(in);
     return in.type_name_value(v.kind());
 }
 
@@ -77,38 +77,16 @@ std::string_view builtin_name(Builtin builtin) {
                                     : kNames[static_cast<std::size_t>(builtin)];
 }
 
-namespace {
-
-[[gnu::noinline]] Value call_builtin(Interpreter& in, Builtin builtin, const Expr::Call& call) {
-    if (call.args.size() < kMinimumArguments[static_cast<std::size_t>(builtin)]) return Value();
+Value call_builtin(Interpreter& in, Builtin builtin, ArgList args) {
+    if (args.size() < kMinimumArguments[static_cast<std::size_t>(builtin)]) return Value();
     switch (builtin) {
-    case Builtin::Print: return builtin_print(in, call.args);
-    case Builtin::Typeof: return builtin_typeof(in, call.args);
+    case Builtin::Print: return builtin_print(in, args);
+    case Builtin::Typeof: return builtin_typeof(in, args);
     default:
         // The rest of the library is not part of this build yet: these
         // names are reserved and their calls give null.
         return Value();
     }
-}
-
-} // namespace
-
-Value call_by_name(Interpreter& in, const Expr::Call& call) {
-    const Builtin builtin = builtin_named(call.name);
-    if (builtin != Builtin::None) {
-        Value result = call_builtin(in, builtin, call);
-        // A stop recorded inside a built-in (say while displaying a deeply
-        // nested value) stops the run like one in the interpreter.
-        in.stopping();
-        return result;
-    }
-    const Value& held = in.environment().get_variable(call.name);
-    if (!held.is(Value::Function)) return Value();
-    // The call runs its own copy of the function, so redefining the name
-    // while it runs does not change the running body.
-    const Value function = held;
-    const std::size_t count = in.push_arguments(call.args);
-    return in.call_function(function, count);
 }
 
 } // namespace quillo

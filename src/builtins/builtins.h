@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "interpreter/code.h"
 #include "interpreter/value.h"
 #include "lexer/symbol.h"
-#include "parser/ast.h"
 
 namespace quillo {
 
@@ -67,9 +67,15 @@ Builtin builtin_named(Symbol name);
 // The name of a built-in, as scripts write it.
 std::string_view builtin_name(Builtin builtin);
 
-// Evaluates a call expression: a built-in of that name if there is one,
-// otherwise a user function held by the variable of that name, otherwise
-// null (and then no argument is evaluated).
-Value call_by_name(Interpreter& interpreter, const Expr::Call& call);
+// Calls are resolved by name: a built-in of that name if there is one
+// (decided once per name, when the call is compiled), otherwise the user
+// function held by the variable of that name when the call runs, otherwise
+// null without evaluating any argument (see the call nodes in
+// interpreter/code.cpp).
+//
+// Runs a built-in with its argument expressions, which it evaluates itself
+// as far as it needs them, left to right. A call with fewer arguments than
+// the built-in needs evaluates nothing and gives null.
+Value call_builtin(Interpreter& interpreter, Builtin builtin, ArgList args);
 
 } // namespace quillo

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "interpreter/value.h"
@@ -20,6 +21,18 @@ namespace quillo {
 class DictMap {
   public:
     DictMap();
+    DictMap(const DictMap&) = default;
+    DictMap& operator=(const DictMap&) = default;
+    // A moved-from map is empty (and keeps its hash key).
+    DictMap(DictMap&& other) noexcept
+        : slots_(std::move(other.slots_)), size_(std::exchange(other.size_, 0)),
+          seed_(other.seed_) {}
+    DictMap& operator=(DictMap&& other) noexcept {
+        slots_ = std::move(other.slots_);
+        size_ = std::exchange(other.size_, 0);
+        seed_ = other.seed_;
+        return *this;
+    }
 
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }

@@ -26,8 +26,15 @@ class Environment {
     // The value a name reads as: the innermost local binding, else the
     // global, else null. The reference stays valid until the next write or
     // scope change.
-    const Value& get_variable(Symbol name) {
-        const std::uint32_t id = name.id();
+    const Value& get_variable(Symbol name) { return get(name.id()); }
+
+    // Stores into the globals when the name was declared global or no call
+    // is active, otherwise into the current call's scope.
+    void set_variable(Symbol name, Value value) { set(name.id(), std::move(value)); }
+
+    // The same by a symbol's id (see Symbol::id), as compiled code keeps
+    // names.
+    const Value& get(std::uint32_t id) {
         if (id < names_.size()) {
             const NameState& s = names_[id];
             if (s.head != kNone) return bindings_[s.head].value;
@@ -36,25 +43,49 @@ class Environment {
         return null_;
     }
 
-    // Stores into the globals when the name was declared global or no call
-    // is active, otherwise into the current call's scope.
-    void set_variable(Symbol name, Value value);
+    void set(std::uint32_t id, Value value) {
+        if (id >= names_.size()) grow(id);
+        NameState& s = names_[id];
+        if (depth_ == 0 || s.declared_global) {
+            s.global = std::move(value);
+        } else if (s.head != kNone && bindings_[s.head].depth == depth_) {
+            bindings_[s.head].value = std::move(value);
+        } else {
+            bindings_.push_back(Binding{std::move(value), id, depth_, s.head});
+            s.head = static_cast<std::uint32_t>(bindings_.size() - 1);
+        }
+    }
 
     // Adds the name to the set of global names (it never leaves it).
     void declare_global(Symbol name);
     bool is_declared_global(Symbol name) const;
 
-    // Opens and closes the local scope of one call.
-    void push_scope() { frames_.push_back(static_cast<std::uint32_t>(bindings_.size())); }
-    void pop_scope();
+    // Opens the local scope of one call, returning what closing it needs.
+    std::size_t push_scope() {
+        ++depth_;
+        return bindings_.size();
+    }
+    // Closes the innermost scope, which push_scope returned `base` for.
+    void pop_scope(std::size_t base) {
+        --depth_;
+        while (bindings_.size() > base) {
+            Binding& b = bindings_.back();
+            names_[b.name].head = b.previous;
+            // Moved out first, so the stack is consistent while it is
+            // released.
+            Value dropped = std::move(b.value);
+            bindings_.pop_back();
+        }
+    }
 
     // The number of active calls (0 at top level).
-    std::size_t depth() const { return frames_.size(); }
+    std::size_t depth() const { return depth_; }
 
   private:
     static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
-    struct NameState {
+    // Thirty-two bytes, so that indexing by id is a shift.
+    struct alignas(32) NameState {
         Value global;
         std::uint32_t head = kNone; // innermost local binding, or kNone
         bool declared_global = false;
@@ -66,14 +97,11 @@ class Environment {
         std::uint32_t previous;
     };
 
-    NameState& state(std::uint32_t id) {
-        if (id >= names_.size()) names_.resize(static_cast<std::size_t>(id) + 1 + id / 2);
-        return names_[id];
-    }
+    void grow(std::uint32_t id) { names_.resize(static_cast<std::size_t>(id) + 1 + id / 2); }
 
     std::vector<NameState> names_;
     std::vector<Binding> bindings_;
-    std::vector<std::uint32_t> frames_; // where each call's bindings begin
+    std::uint32_t depth_ = 0; // the number of active calls
     Value null_;
 };
 

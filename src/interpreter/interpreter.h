@@ -1,5 +1,5 @@
 // The interpreter: all run-time state of one script run or of one
-// interactive session, and the execution of statements and expressions.
+// interactive session, and the running of code.
 #pragma once
 
 #include <array>
@@ -7,7 +7,9 @@
 #include <span>
 #include <vector>
 
+#include "interpreter/code.h"
 #include "interpreter/environment.h"
+#include "interpreter/stack_guard.h"
 #include "interpreter/value.h"
 #include "parser/ast.h"
 
@@ -32,78 +34,101 @@ class Interpreter {
     // both.
     void run(const Program& program);
 
-    // Executes one statement. Control transfer is left in the signals.
+    // Executes one statement against the current state; control transfer
+    // is left in the signals.
     void execute(const Stmt& stmt);
-    // Executes statements in order, stopping after any that leaves a
-    // signal pending. Never clears a signal.
-    void execute_block(const Block& block);
-
+    // Evaluates one expression.
     Value evaluate(const Expr& expr);
 
-    // Calls a user function with `count` argument values taken (moved) from
-    // the top of the argument stack, which the call pops.
-    Value call_function(const Value& function, std::size_t count);
+    // ---- Running compiled code (used by the code tree and the built-ins).
+
+    // Executes statements in order, stopping after any that leaves a
+    // signal pending. Never clears a signal.
+    void execute_block(const CodeBlock& block) {
+        for (const StmtPtr& stmt : block) {
+            stmt->exec(*this);
+            if (signals_ != 0) return;
+        }
+    }
+
+    // Calls a user function with argument values (which the call moves
+    // from).
+    Value call_function(const Value& function, Value* args, std::size_t count);
     // Calls a user function with no arguments.
-    Value call_function(const Value& function) { return call_function(function, 0); }
+    Value call_function(const Value& function) { return call_function(function, nullptr, 0); }
 
     // Evaluates every argument expression in order onto the argument stack;
     // returns how many were pushed.
-    std::size_t push_arguments(const std::vector<Expr>& args);
+    std::size_t push_arguments(ArgList args) {
+        for (const ExprPtr& arg : args) {
+            // Evaluated before it is pushed: the evaluation may use the stack.
+            Value v = arg->eval(*this);
+            arg_stack_.push_back(std::move(v));
+        }
+        return args.size();
+    }
     // The top `count` values of the argument stack, and their removal.
     std::span<Value> top_arguments(std::size_t count) {
         return {arg_stack_.data() + arg_stack_.size() - count, count};
     }
     void drop_arguments(std::size_t count) { arg_stack_.resize(arg_stack_.size() - count); }
 
-    // The text value of a type name, shared like a literal.
+    // The text value of a type name, made once and then shared.
     Value type_name_value(Value::Kind kind);
 
     Environment& environment() { return env_; }
 
-    // The signals: a pending return (with its value), break and continue.
-    bool return_pending() const { return (signals_ & kReturn) != 0; }
-    bool break_pending() const { return (signals_ & kBreak) != 0; }
-    bool continue_pending() const { return (signals_ & kContinue) != 0; }
-    const Value& return_value() const { return return_value_; }
-    // True once the run is being stopped (the stack or memory ran out):
-    // every statement and expression then returns at once.
-    bool stopped() const { return (signals_ & kStop) != 0; }
-    // Checks the stack guard; true (and the run marked as stopping) when
-    // the caller must return at once.
-    bool stopping();
-    // Clears every pending signal and a recorded stop, after a run was
-    // stopped midway.
-    void clear_signals();
-
-  private:
+    // ---- Signals.
     static constexpr std::uint8_t kReturn = 1;
     static constexpr std::uint8_t kBreak = 2;
     static constexpr std::uint8_t kContinue = 4;
     // The run is being stopped (see stack_guard.h): everything returns.
     static constexpr std::uint8_t kStop = 8;
 
-    void hoist(const Program& program);
-    Value string_literal(Symbol text);
-    // Out-of-line parts of evaluate (see there).
-    [[gnu::noinline]] Value evaluate_binary(const Expr::Binary& e);
-    [[gnu::noinline]] Value evaluate_unary(const Expr::Unary& e);
-    [[gnu::noinline]] Value evaluate_array(const Expr::Array& e);
-    [[gnu::noinline]] Value evaluate_dict(const Expr::Dict& e);
-    [[gnu::noinline]] Value evaluate_index(const Expr::Index& index);
-    [[gnu::noinline]] Value evaluate_range(const Expr::Range& range);
-    [[gnu::noinline]] void execute_compound(const Stmt::CompoundAssign& s);
-    [[gnu::noinline]] void execute_while(const Stmt::While& s);
-    [[gnu::noinline]] void execute_for(const Stmt::For& loop);
-    [[gnu::noinline]] void execute_match(const Stmt::Match& s);
+    bool return_pending() const { return (signals_ & kReturn) != 0; }
+    bool break_pending() const { return (signals_ & kBreak) != 0; }
+    bool continue_pending() const { return (signals_ & kContinue) != 0; }
+    const Value& return_value() const { return return_value_; }
+    std::uint8_t signals() const { return signals_; }
 
+    void signal_return(Value value) {
+        return_value_ = std::move(value);
+        signals_ |= kReturn;
+    }
+    void signal_break() { signals_ |= kBreak; }
+    void signal_continue() { signals_ |= kContinue; }
+    // What a loop does after each turn of its body: true when the loop
+    // must end (a pending return, break or stop), otherwise a pending
+    // continue is consumed.
+    bool loop_turn_ends() {
+        if ((signals_ & (kReturn | kBreak | kStop)) != 0) return true;
+        signals_ &= static_cast<std::uint8_t>(~kContinue);
+        return false;
+    }
+    // What a loop does when it is left, by any path: a pending break is
+    // consumed.
+    void loop_left() { signals_ &= static_cast<std::uint8_t>(~kBreak); }
+
+    // True once the run is being stopped (the stack or memory ran out):
+    // every statement and expression then returns at once.
+    bool stopped() const { return (signals_ & kStop) != 0; }
+    // Checks the stack guard; true (and the run marked as stopping) when
+    // the caller must return at once.
+    bool stopping() {
+        if (!must_stop()) return false;
+        signals_ |= kStop;
+        return true;
+    }
+    // Clears every pending signal and a recorded stop, after a run was
+    // stopped midway.
+    void clear_signals();
+
+  private:
     Environment env_;
     Value return_value_;
     std::uint8_t signals_ = 0;
     // Argument values of calls being set up, innermost last.
     std::vector<Value> arg_stack_;
-    // One shared text value per string literal (by symbol id), so that
-    // evaluating a literal copies nothing.
-    std::vector<Value> literals_;
     std::array<Value, Value::Null + 1> type_names_;
 };
 

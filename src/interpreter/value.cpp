@@ -4,18 +4,13 @@
 #include <limits>
 #include <new>
 
+#include "interpreter/code.h"
 #include "interpreter/dict.h"
 #include "parser/ast.h"
 
 namespace quillo {
 
 namespace detail {
-
-struct HeapObject {
-    std::uint32_t refs = 1;
-    virtual ~HeapObject() = default;
-    virtual HeapObject* clone() const = 0;
-};
 
 namespace {
 
@@ -35,12 +30,6 @@ struct DictObject final : HeapObject {
     explicit DictObject(DictMap m) : map(std::move(m)) {}
     HeapObject* clone() const override { return new DictObject(map); }
     DictMap map;
-};
-
-struct FunctionObject final : HeapObject {
-    explicit FunctionObject(std::shared_ptr<const FunctionCode> c) : code(std::move(c)) {}
-    HeapObject* clone() const override { return new FunctionObject(code); }
-    std::shared_ptr<const FunctionCode> code;
 };
 
 struct RectObject final : HeapObject {
@@ -115,6 +104,10 @@ Value Value::dict(DictMap map) {
 }
 
 Value Value::function(std::shared_ptr<const FunctionCode> code) {
+    return function(compile_function(std::move(code)));
+}
+
+Value Value::function(std::shared_ptr<const CompiledFunction> code) {
     return Value(Function, new FunctionObject(std::move(code)));
 }
 
@@ -126,13 +119,8 @@ Value Value::triangle(TriangleData t) {
     return Value(Triangle, new TriangleObject(t));
 }
 
-void Value::retain() const noexcept {
-    ++payload_.object->refs;
-}
-
-void Value::release() noexcept {
-    detail::HeapObject* obj = payload_.object;
-    if (--obj->refs == 0) detail::destroy(obj);
+void Value::destroy(detail::HeapObject* object) noexcept {
+    detail::destroy(object);
 }
 
 bool Value::unshared() const {
@@ -159,7 +147,7 @@ const DictMap& Value::entries() const {
 }
 
 const std::shared_ptr<const FunctionCode>& Value::code() const {
-    return static_cast<const FunctionObject*>(payload_.object)->code;
+    return static_cast<const FunctionObject*>(payload_.object)->code->source;
 }
 
 const Value::RectData& Value::rect_data() const {
@@ -183,16 +171,6 @@ std::vector<Value>& Value::items_mut() {
 DictMap& Value::entries_mut() {
     make_unshared();
     return static_cast<DictObject*>(payload_.object)->map;
-}
-
-bool is_truthy(const Value& value) {
-    switch (value.kind()) {
-    case Value::Number: return value.as_number() != 0;
-    case Value::Float: return value.as_float() != 0.0;
-    case Value::Boolean: return value.as_boolean();
-    case Value::Null: return false;
-    default: return true;
-    }
 }
 
 std::string_view type_name(Value::Kind kind) {

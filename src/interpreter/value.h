@@ -21,11 +21,27 @@
 namespace quillo {
 
 struct FunctionCode;
+struct CompiledFunction;
 class DictMap;
 
 namespace detail {
-struct HeapObject;
-}
+
+// The shared payload of a text, array, dict, function, rectangle or
+// triangle, with the number of values holding it.
+struct HeapObject {
+    std::uint32_t refs = 1;
+    virtual ~HeapObject() = default;
+    // An unshared copy, for a value about to change its payload.
+    virtual HeapObject* clone() const = 0;
+};
+
+struct FunctionObject final : HeapObject {
+    explicit FunctionObject(std::shared_ptr<const CompiledFunction> c) : code(std::move(c)) {}
+    HeapObject* clone() const override { return new FunctionObject(code); }
+    std::shared_ptr<const CompiledFunction> code;
+};
+
+} // namespace detail
 
 class Value {
   public:
@@ -62,7 +78,7 @@ class Value {
     };
 
     // Value::Null.
-    Value() noexcept : kind_(Null) { payload_.number = 0; }
+    Value() noexcept : head_(Null) { payload_.number = 0; }
 
     static Value number(std::int64_t n) noexcept {
         Value v(Number);
@@ -84,37 +100,49 @@ class Value {
     static Value string(const char* text) { return string(std::string(text)); }
     static Value array(std::vector<Value> items);
     static Value dict(DictMap map);
+    // A function value running the given code (compiled here).
     static Value function(std::shared_ptr<const FunctionCode> code);
+    static Value function(std::shared_ptr<const CompiledFunction> code);
     static Value rect(RectData r);
     static Value color(ColorData c) noexcept {
         Value v(Color);
-        v.color_ = c;
+        v.head_ |=
+            (std::uint64_t{c.r} << 8) | (std::uint64_t{c.g} << 16) | (std::uint64_t{c.b} << 24);
         return v;
     }
     static Value circle(CircleData c) noexcept {
         Value v(Circle);
-        v.small_ = c.x;
+        v.head_ |= std::uint64_t{static_cast<std::uint32_t>(c.x)} << 32;
         v.payload_.pair = {c.y, static_cast<std::int32_t>(c.radius)};
         return v;
     }
     static Value triangle(TriangleData t);
 
-    Value(const Value& other) noexcept
-        : kind_(other.kind_), color_(other.color_), small_(other.small_), payload_(other.payload_) {
+    // Copies and moves copy the two words as they are; a heap payload gains
+    // or loses one owner.
+    Value(const Value& other) noexcept {
+        copy_bits(other);
         if (is_heap()) retain();
     }
-    Value(Value&& other) noexcept
-        : kind_(other.kind_), color_(other.color_), small_(other.small_), payload_(other.payload_) {
-        other.kind_ = Null;
+    Value(Value&& other) noexcept {
+        copy_bits(other);
+        other.head_ = Null;
     }
     Value& operator=(const Value& other) noexcept {
+        // The copy is taken before the old payload is released, which may
+        // be what holds `other`.
         Value copy(other);
-        swap(copy);
+        Value old(std::move(*this));
+        copy_bits(copy);
+        copy.head_ = Null;
         return *this;
     }
     Value& operator=(Value&& other) noexcept {
-        Value moved(std::move(other));
-        swap(moved);
+        if (this != &other) {
+            Value old(std::move(*this));
+            copy_bits(other);
+            other.head_ = Null;
+        }
         return *this;
     }
     ~Value() {
@@ -122,15 +150,15 @@ class Value {
     }
 
     void swap(Value& other) noexcept {
-        std::swap(kind_, other.kind_);
-        std::swap(color_, other.color_);
-        std::swap(small_, other.small_);
-        std::swap(payload_, other.payload_);
+        Value tmp(std::move(other));
+        other.copy_bits(*this);
+        copy_bits(tmp);
+        tmp.head_ = Null;
     }
 
-    Kind kind() const { return kind_; }
-    bool is(Kind k) const { return kind_ == k; }
-    bool is_null() const { return kind_ == Null; }
+    Kind kind() const { return static_cast<Kind>(head_ & 0xFFu); }
+    bool is(Kind k) const { return kind() == k; }
+    bool is_null() const { return kind() == Null; }
 
     // Payload access; each requires the matching kind.
     std::int64_t as_number() const { return payload_.number; }
@@ -139,11 +167,19 @@ class Value {
     const std::string& text() const;
     const std::vector<Value>& items() const;
     const DictMap& entries() const;
+    // A function's source (parameter names and body) and its compiled form.
     const std::shared_ptr<const FunctionCode>& code() const;
+    const CompiledFunction& compiled() const {
+        return *static_cast<const detail::FunctionObject*>(payload_.object)->code;
+    }
     const RectData& rect_data() const;
-    ColorData color_data() const { return color_; }
+    ColorData color_data() const {
+        return {static_cast<std::uint8_t>(head_ >> 8), static_cast<std::uint8_t>(head_ >> 16),
+                static_cast<std::uint8_t>(head_ >> 24)};
+    }
     CircleData circle_data() const {
-        return {small_, payload_.pair.first, static_cast<std::uint32_t>(payload_.pair.second)};
+        return {static_cast<std::int32_t>(static_cast<std::uint32_t>(head_ >> 32)),
+                payload_.pair.first, static_cast<std::uint32_t>(payload_.pair.second)};
     }
     const TriangleData& triangle_data() const;
 
@@ -159,25 +195,32 @@ class Value {
     bool unshared() const;
 
   private:
-    explicit Value(Kind k) noexcept : kind_(k) { payload_.number = 0; }
-    explicit Value(Kind k, detail::HeapObject* obj) noexcept : kind_(k) { payload_.object = obj; }
+    explicit Value(Kind k) noexcept : head_(k) { payload_.number = 0; }
+    explicit Value(Kind k, detail::HeapObject* obj) noexcept : head_(k) { payload_.object = obj; }
 
     // Kinds whose payload lives in a heap object.
-    bool is_heap() const {
-        return kind_ == String || kind_ == Array || kind_ == Dict || kind_ == Function ||
-               kind_ == Rect || kind_ == Triangle;
+    static constexpr unsigned kHeapKinds = (1u << String) | (1u << Array) | (1u << Dict) |
+                                           (1u << Function) | (1u << Rect) | (1u << Triangle);
+    bool is_heap() const { return ((kHeapKinds >> kind()) & 1u) != 0; }
+    void copy_bits(const Value& other) noexcept {
+        head_ = other.head_;
+        payload_ = other.payload_;
     }
-    void retain() const noexcept;
-    void release() noexcept;
+    void retain() const noexcept { ++payload_.object->refs; }
+    void release() noexcept {
+        if (--payload_.object->refs == 0) destroy(payload_.object);
+    }
+    static void destroy(detail::HeapObject* object) noexcept;
     void make_unshared();
 
     struct Pair {
         std::int32_t first, second;
     };
 
-    Kind kind_;
-    ColorData color_{};      // Value::Color
-    std::int32_t small_ = 0; // Value::Circle's x
+    // The first word: the kind in the low byte, a colour's r, g, b in the
+    // next three, a circle's x in the high half. Kept as one word so that
+    // every copy, move and reset reads and writes whole words.
+    std::uint64_t head_;
     union {
         std::int64_t number;
         double floating;
@@ -189,8 +232,18 @@ class Value {
 
 static_assert(sizeof(Value) == 16, "a Value is two machine words");
 
-// The condition rule of `if`, `while` and `not`.
-bool is_truthy(const Value& value);
+// The condition rule of `if`, `while` and `not`: numbers other than 0,
+// floats other than 0.0 and -0.0 (NaN is true), true, and every text,
+// array, dict, function and shape (even empty ones); never null.
+inline bool is_truthy(const Value& value) {
+    switch (value.kind()) {
+    case Value::Number: return value.as_number() != 0;
+    case Value::Float: return value.as_float() != 0.0;
+    case Value::Boolean: return value.as_boolean();
+    case Value::Null: return false;
+    default: return true;
+    }
+}
 
 // "number", "float", "string", "boolean", "array", "dict", "null", or
 // "unknown" for functions and shapes.

@@ -1,0 +1,9 @@
+# Recursive Fibonacci: function calls, comparisons and integer additions.
+def fib(n) {
+    if n < 2 { return n }
+    return fib(n - 1) + fib(n - 2)
+}
+
+def main() {
+    print(fib(34))
+}

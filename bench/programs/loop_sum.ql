@@ -1,0 +1,11 @@
+# A while loop with a hand-kept counter: sums the integers 0 .. n-1.
+def main() {
+    let n = 20000000
+    let total = 0
+    let i = 0
+    while i < n {
+        total += i
+        i += 1
+    }
+    print(total)
+}

@@ -1,0 +1,27 @@
+# Integer arithmetic wraps around in 64-bit two's complement instead of
+# failing; the smallest integer divided by -1 wraps to itself and its
+# remainder by -1 is 0, both without a message.
+print(9223372036854775807 + 1)
+# expect: -9223372036854775808
+print(-9223372036854775807 - 2)
+# expect: 9223372036854775807
+print(9223372036854775807 * 2)
+# expect: -2
+print(4611686018427387904 * 2)
+# expect: -9223372036854775808
+print(3037000500 * 3037000500)
+# expect: -9223372036709301616
+print(-(-9223372036854775807 - 1))
+# expect: -9223372036854775808
+print((-9223372036854775807 - 1) / -1)
+# expect: -9223372036854775808
+print((-9223372036854775807 - 1) % -1)
+# expect: 0
+print((-9223372036854775807 - 1) / 1)
+# expect: -9223372036854775808
+print((-9223372036854775807 - 1) / 2)
+# expect: -4611686018427387904
+print((-9223372036854775807 - 1) % 10)
+# expect: -8
+print(9223372036854775807 + 9223372036854775807)
+# expect: -2
