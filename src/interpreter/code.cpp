@@ -399,6 +399,28 @@ struct CompoundAssignNode final : StmtNode {
     ExprPtr value;
 };
 
+// `x += 1` and the like with an integer literal: when x holds a number in
+// the slot the result goes to, the number is updated where it is.
+template <TokenKind Op> struct CompoundLiteralNode final : StmtNode {
+    CompoundLiteralNode(Symbol n, std::int64_t v) : name(n.id()), operand(v) {}
+    void exec(Interpreter& in) const override {
+        Environment& env = in.environment();
+        const Value& old = env.get(name);
+        Value out;
+        if (old.is(Value::Number) && number_result<Op>(old.as_number(), operand, out)) {
+            if (Value* slot = env.assignable(name); slot == &old) {
+                *slot = out;
+                return;
+            }
+            env.set(name, std::move(out));
+            return;
+        }
+        env.set(name, apply_binary(old, Op, Value::number(operand)));
+    }
+    std::uint32_t name;
+    std::int64_t operand;
+};
+
 struct FunctionDefNode final : StmtNode {
     FunctionDefNode(Symbol n, Value f)
         : StmtNode(Kind::FunctionDef), name(n.id()), function(std::move(f)) {}
@@ -647,6 +669,17 @@ StmtPtr compile_stmt(const Stmt& stmt) {
                 return std::make_unique<AssignNode>(StmtNode::Kind::Other, s.name,
                                                     compile_expr(s.value));
             } else if constexpr (std::is_same_v<T, Stmt::CompoundAssign>) {
+                if (const auto* n = std::get_if<Expr::Number>(&s.value.node)) {
+                    switch (s.op.kind) {
+                    case TokenKind::PlusAssign:
+                        return std::make_unique<CompoundLiteralNode<TokenKind::Plus>>(s.name,
+                                                                                      n->value);
+                    case TokenKind::MinusAssign:
+                        return std::make_unique<CompoundLiteralNode<TokenKind::Minus>>(s.name,
+                                                                                       n->value);
+                    default: break;
+                    }
+                }
                 return std::make_unique<CompoundAssignNode>(s.name, compound_operator(s.op.kind),
                                                             compile_expr(s.value));
             } else if constexpr (std::is_same_v<T, Stmt::FunctionDef>) {

@@ -34,7 +34,7 @@ class Environment {
 
     // The same by a symbol's id (see Symbol::id), as compiled code keeps
     // names.
-    const Value& get(std::uint32_t id) {
+    QUILLO_INLINE const Value& get(std::uint32_t id) {
         if (id < names_.size()) {
             const NameState& s = names_[id];
             if (s.head != kNone) return bindings_[s.head].value;
@@ -43,7 +43,7 @@ class Environment {
         return null_;
     }
 
-    void set(std::uint32_t id, Value value) {
+    QUILLO_INLINE void set(std::uint32_t id, Value value) {
         if (id >= names_.size()) grow(id);
         NameState& s = names_[id];
         if (depth_ == 0 || s.declared_global) {
@@ -54,6 +54,17 @@ class Environment {
             bindings_.push_back(Binding{std::move(value), id, depth_, s.head});
             s.head = static_cast<std::uint32_t>(bindings_.size() - 1);
         }
+    }
+
+    // The slot that set(id, ...) would overwrite, if it exists already (the
+    // global, or a binding made by the current call); null when a write
+    // would make a new binding.
+    Value* assignable(std::uint32_t id) {
+        if (id >= names_.size()) return nullptr;
+        NameState& s = names_[id];
+        if (depth_ == 0 || s.declared_global) return &s.global;
+        if (s.head != kNone && bindings_[s.head].depth == depth_) return &bindings_[s.head].value;
+        return nullptr;
     }
 
     // Adds the name to the set of global names (it never leaves it).

@@ -103,7 +103,9 @@ class Interpreter {
     bool loop_turn_ends() {
         if ((signals_ & (kReturn | kBreak | kStop)) != 0) return true;
         signals_ &= static_cast<std::uint8_t>(~kContinue);
-        return false;
+        // A stop recorded from outside the run (an interruption) ends even
+        // a loop whose body calls nothing.
+        return stopping();
     }
     // What a loop does when it is left, by any path: a pending break is
     // consumed.

@@ -18,6 +18,10 @@
 #include <string_view>
 #include <vector>
 
+// Forces inlining of the few tiny functions that every step of a running
+// program goes through.
+#define QUILLO_INLINE [[gnu::always_inline]] inline
+
 namespace quillo {
 
 struct FunctionCode;
@@ -120,15 +124,15 @@ class Value {
 
     // Copies and moves copy the two words as they are; a heap payload gains
     // or loses one owner.
-    Value(const Value& other) noexcept {
+    QUILLO_INLINE Value(const Value& other) noexcept {
         copy_bits(other);
         if (is_heap()) retain();
     }
-    Value(Value&& other) noexcept {
+    QUILLO_INLINE Value(Value&& other) noexcept {
         copy_bits(other);
         other.head_ = Null;
     }
-    Value& operator=(const Value& other) noexcept {
+    QUILLO_INLINE Value& operator=(const Value& other) noexcept {
         // The copy is taken before the old payload is released, which may
         // be what holds `other`.
         Value copy(other);
@@ -137,7 +141,7 @@ class Value {
         copy.head_ = Null;
         return *this;
     }
-    Value& operator=(Value&& other) noexcept {
+    QUILLO_INLINE Value& operator=(Value&& other) noexcept {
         if (this != &other) {
             Value old(std::move(*this));
             copy_bits(other);
@@ -145,7 +149,7 @@ class Value {
         }
         return *this;
     }
-    ~Value() {
+    QUILLO_INLINE ~Value() {
         if (is_heap()) release();
     }
 
