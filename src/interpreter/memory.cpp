@@ -42,11 +42,19 @@ std::size_t compute_ceiling() {
     return available / 2;
 }
 
+std::size_t& ceiling_value() {
+    static std::size_t ceiling = compute_ceiling();
+    return ceiling;
+}
+
 } // namespace
 
 std::size_t memory_ceiling() {
-    static const std::size_t ceiling = compute_ceiling();
-    return ceiling;
+    return ceiling_value();
+}
+
+void set_memory_ceiling(std::size_t bytes) {
+    ceiling_value() = bytes;
 }
 
 void limit_memory(std::size_t extra_bytes) {

@@ -15,6 +15,10 @@ namespace quillo {
 // The ceiling in bytes, worked out once.
 std::size_t memory_ceiling();
 
+// Replaces the ceiling (for harnesses that run many programs in one
+// process, such as the fuzzer).
+void set_memory_ceiling(std::size_t bytes);
+
 // Lowers the process's data limit so that allocations beyond the ceiling
 // (plus `extra_bytes` of address space that is reserved but not used, such
 // as a large stack) fail. Never raises an existing limit.
