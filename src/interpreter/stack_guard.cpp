@@ -26,7 +26,7 @@ const char* const kStopped = reinterpret_cast<const char*>(UINTPTR_MAX);
 
 namespace detail {
 
-thread_local const char* stack_floor = nullptr;
+constinit thread_local const char* stack_floor = nullptr;
 
 bool reached_stack_floor() {
     stop_run(kRecursionMessage);

@@ -22,7 +22,8 @@ inline constexpr const char* kRecursionMessage = "Error: recursion too deep";
 inline constexpr const char* kOutOfMemoryMessage = "Error: out of memory";
 
 namespace detail {
-extern thread_local const char* stack_floor;
+// Constant-initialised, so reading it needs no thread-local wrapper call.
+extern constinit thread_local const char* stack_floor;
 bool reached_stack_floor();
 } // namespace detail
 
