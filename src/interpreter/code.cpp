@@ -367,7 +367,12 @@ struct RangeNode final : ExprNode {
 // apart.
 struct AssignNode final : StmtNode {
     AssignNode(Kind k, Symbol n, ExprPtr v) : StmtNode(k), name(n.id()), value(std::move(v)) {}
-    void exec(Interpreter& in) const override { in.environment().set(name, value->eval(in)); }
+    void exec(Interpreter& in) const override {
+        Value v = value->eval(in);
+        // A run being stopped changes no more variables.
+        if (in.stopped()) return;
+        in.environment().set(name, std::move(v));
+    }
     std::uint32_t name;
     ExprPtr value;
 };
@@ -379,6 +384,7 @@ struct CompoundAssignNode final : StmtNode {
         // The old value is read before the operand is evaluated.
         Value old = in.environment().get(name);
         Value operand = value->eval(in);
+        if (in.stopped()) return;
         Value result;
         switch (op) {
         case TokenKind::Plus:
@@ -420,6 +426,99 @@ template <TokenKind Op> struct CompoundLiteralNode final : StmtNode {
     std::uint32_t name;
     std::int64_t operand;
 };
+
+// `x = x + e`, `x += e` and the like where e neither mentions x nor calls
+// anything: e cannot read or change x, so it is evaluated first, which no
+// program can tell apart from reading x first. The variable's own storage
+// is then updated in place when the result goes back to where x was read
+// from: a number is replaced there, and a text is extended there (copied
+// first if another value shares it), so building a text piece by piece
+// costs time in proportion to its length, not to its square.
+template <TokenKind Op> struct UpdateNode final : StmtNode {
+    UpdateNode(Kind k, Symbol n, ExprPtr e) : StmtNode(k), name(n.id()), operand(std::move(e)) {}
+    void exec(Interpreter& in) const override {
+        Value rhs = operand->eval(in);
+        if (in.stopped()) return;
+        Environment& env = in.environment();
+        const Value& old = env.get(name);
+        if (Value* slot = env.assignable(name); slot == &old) {
+            if (old.is(Value::Number) && rhs.is(Value::Number)) {
+                Value out;
+                if (number_result<Op>(old.as_number(), rhs.as_number(), out)) {
+                    *slot = out;
+                    return;
+                }
+            } else if constexpr (Op == TokenKind::Plus) {
+                if (old.is(Value::String) && rhs.is(Value::String)) {
+                    slot->text_mut() += rhs.text();
+                    return;
+                }
+            }
+        }
+        env.set(name, binary<Op>(old, std::move(rhs)));
+    }
+    std::uint32_t name;
+    ExprPtr operand;
+};
+
+// Whether an expression can neither read the variable `name` nor run any
+// code that might (a call).
+bool independent_of(const Expr& expr, Symbol name) {
+    return std::visit(
+        [&](const auto& e) -> bool {
+            using T = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<T, Expr::Identifier>) {
+                return !(e.name == name);
+            } else if constexpr (std::is_same_v<T, Expr::Call>) {
+                return false;
+            } else if constexpr (std::is_same_v<T, Expr::Binary>) {
+                return independent_of(*e.left, name) && independent_of(*e.right, name);
+            } else if constexpr (std::is_same_v<T, Expr::Unary>) {
+                return independent_of(*e.operand, name);
+            } else if constexpr (std::is_same_v<T, Expr::Array>) {
+                for (const Expr& x : e.elements) {
+                    if (!independent_of(x, name)) return false;
+                }
+                return true;
+            } else if constexpr (std::is_same_v<T, Expr::Dict>) {
+                for (const DictEntry& x : e.entries) {
+                    if (!independent_of(*x.value, name)) return false;
+                }
+                return true;
+            } else if constexpr (std::is_same_v<T, Expr::Index>) {
+                return independent_of(*e.object, name) && independent_of(*e.index, name);
+            } else if constexpr (std::is_same_v<T, Expr::Range>) {
+                return independent_of(*e.start, name) && independent_of(*e.end, name);
+            } else {
+                return true; // literals
+            }
+        },
+        expr.node);
+}
+
+// The update node for `name op= operand`, or null when the shape does not
+// allow one.
+StmtPtr make_update(StmtNode::Kind kind, Symbol name, TokenKind op, const Expr& operand) {
+    if (!independent_of(operand, name)) return nullptr;
+    switch (op) {
+    case TokenKind::Plus:
+        return std::make_unique<UpdateNode<TokenKind::Plus>>(kind, name, compile_expr(operand));
+    case TokenKind::Minus:
+        return std::make_unique<UpdateNode<TokenKind::Minus>>(kind, name, compile_expr(operand));
+    case TokenKind::Star:
+        return std::make_unique<UpdateNode<TokenKind::Star>>(kind, name, compile_expr(operand));
+    default: return nullptr;
+    }
+}
+
+// `let x = x op e` or `x = x op e`: the update node when it applies.
+StmtPtr make_assign_update(StmtNode::Kind kind, Symbol name, const Expr& value) {
+    const auto* binary = std::get_if<Expr::Binary>(&value.node);
+    if (binary == nullptr) return nullptr;
+    const auto* left = std::get_if<Expr::Identifier>(&binary->left->node);
+    if (left == nullptr || !(left->name == name)) return nullptr;
+    return make_update(kind, name, binary->op.kind, *binary->right);
+}
 
 struct FunctionDefNode final : StmtNode {
     FunctionDefNode(Symbol n, Value f)
@@ -662,12 +761,11 @@ StmtPtr compile_stmt(const Stmt& stmt) {
     return std::visit(
         [](const auto& s) -> StmtPtr {
             using T = std::decay_t<decltype(s)>;
-            if constexpr (std::is_same_v<T, Stmt::Let>) {
-                return std::make_unique<AssignNode>(StmtNode::Kind::Let, s.name,
-                                                    compile_expr(s.value));
-            } else if constexpr (std::is_same_v<T, Stmt::Assign>) {
-                return std::make_unique<AssignNode>(StmtNode::Kind::Other, s.name,
-                                                    compile_expr(s.value));
+            if constexpr (std::is_same_v<T, Stmt::Let> || std::is_same_v<T, Stmt::Assign>) {
+                const StmtNode::Kind kind =
+                    std::is_same_v<T, Stmt::Let> ? StmtNode::Kind::Let : StmtNode::Kind::Other;
+                if (StmtPtr update = make_assign_update(kind, s.name, s.value)) return update;
+                return std::make_unique<AssignNode>(kind, s.name, compile_expr(s.value));
             } else if constexpr (std::is_same_v<T, Stmt::CompoundAssign>) {
                 if (const auto* n = std::get_if<Expr::Number>(&s.value.node)) {
                     switch (s.op.kind) {
@@ -679,6 +777,10 @@ StmtPtr compile_stmt(const Stmt& stmt) {
                                                                                        n->value);
                     default: break;
                     }
+                }
+                if (StmtPtr update = make_update(StmtNode::Kind::Other, s.name,
+                                                 compound_operator(s.op.kind), s.value)) {
+                    return update;
                 }
                 return std::make_unique<CompoundAssignNode>(s.name, compound_operator(s.op.kind),
                                                             compile_expr(s.value));
