@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "interpreter/dict.h"
 #include "interpreter/stack_guard.h"
@@ -58,6 +59,20 @@ template <typename T> void append_integer(std::string& out, T n) {
     out.append(buf, res.ptr);
 }
 
+// "Name(" followed by the fields in decimal, separated by ", ", and ")".
+// Every field type (32-bit signed and unsigned, 8-bit) fits in 64 bits.
+void append_fields(std::string& out, std::string_view open,
+                   std::initializer_list<std::int64_t> fields) {
+    out += open;
+    bool first = true;
+    for (const std::int64_t f : fields) {
+        if (!first) out += ", ";
+        first = false;
+        append_integer(out, f);
+    }
+    out += ')';
+}
+
 } // namespace
 
 void append_display(std::string& out, const Value& value) {
@@ -95,48 +110,22 @@ void append_display(std::string& out, const Value& value) {
     case Value::Function: out += "<function>"; return;
     case Value::Rect: {
         const Value::RectData& r = value.rect_data();
-        out += "Rect(";
-        append_integer(out, r.x);
-        out += ", ";
-        append_integer(out, r.y);
-        out += ", ";
-        append_integer(out, r.width);
-        out += ", ";
-        append_integer(out, r.height);
-        out += ')';
+        append_fields(out, "Rect(", {r.x, r.y, r.width, r.height});
         return;
     }
     case Value::Color: {
         const Value::ColorData c = value.color_data();
-        out += "Color(";
-        append_integer(out, unsigned{c.r});
-        out += ", ";
-        append_integer(out, unsigned{c.g});
-        out += ", ";
-        append_integer(out, unsigned{c.b});
-        out += ')';
+        append_fields(out, "Color(", {c.r, c.g, c.b});
         return;
     }
     case Value::Circle: {
         const Value::CircleData c = value.circle_data();
-        out += "Circle(";
-        append_integer(out, c.x);
-        out += ", ";
-        append_integer(out, c.y);
-        out += ", ";
-        append_integer(out, c.radius);
-        out += ')';
+        append_fields(out, "Circle(", {c.x, c.y, c.radius});
         return;
     }
     case Value::Triangle: {
         const Value::TriangleData& t = value.triangle_data();
-        out += "Triangle(";
-        const std::int32_t coords[] = {t.x1, t.y1, t.x2, t.y2, t.x3, t.y3};
-        for (int i = 0; i < 6; ++i) {
-            if (i > 0) out += ", ";
-            append_integer(out, coords[i]);
-        }
-        out += ')';
+        append_fields(out, "Triangle(", {t.x1, t.y1, t.x2, t.y2, t.x3, t.y3});
         return;
     }
     case Value::Null: out += "null"; return;

@@ -3,6 +3,7 @@
 // arithmetic and comparison, texts, booleans, and the null that every other
 // pairing gives.
 #include "interpreter/operators.h"
+#include "value_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -25,21 +26,13 @@ using testing::internal::GetCapturedStderr;
 
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 const std::string kDivisionMessage = "Error: division by zero\n";
 
-Value num(std::int64_t n) {
-    return Value::number(n);
-}
-
-Value flt(double d) {
-    return Value::floating(d);
-}
-
-Value str(std::string_view s) {
-    return Value::string(s);
-}
+using test::flt;
+using test::kInf;
+using test::kNaN;
+using test::num;
+using test::str;
 
 Value boolean(bool b) {
     return Value::boolean(b);

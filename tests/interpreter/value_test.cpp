@@ -2,6 +2,7 @@
 // destruction of deep nests, truthiness, type names, `match` equality and the
 // float-to-integer conversion.
 #include "interpreter/value.h"
+#include "value_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -22,20 +23,12 @@ namespace {
 
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 
-Value num(std::int64_t n) {
-    return Value::number(n);
-}
-
-Value flt(double d) {
-    return Value::floating(d);
-}
-
-Value str(std::string_view s) {
-    return Value::string(s);
-}
+using test::flt;
+using test::kInf;
+using test::kNaN;
+using test::num;
+using test::str;
 
 Value arr(std::initializer_list<Value> items) {
     return Value::array(std::vector<Value>(items));
