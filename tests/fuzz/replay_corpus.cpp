@@ -1,12 +1,22 @@
-// Replays every file of the fuzzing corpus (inputs found by fuzzing, and the
-// hostile inputs kept as regressions) through the fuzz target, then a set of
-// hostile inputs generated here because they are too large to keep as files:
-// very deep nesting, very long tokens and constructs left open. Runs on the
-// interpreter's large stack, as the real program does.
+// Replays every file of a fuzzing corpus (inputs found by fuzzing, and the
+// hostile inputs kept as regressions) through a fuzz target, then a set of
+// hostile inputs generated here because they are too large to keep as files.
+// Runs on the interpreter's large stack, as the real program does.
+//
+// Built twice: with fuzz_parse.cpp (replay_corpus: deep nesting, very long
+// tokens and constructs left open, through the lexer and parser), and with
+// fuzz_run.cpp and QUILLO_REPLAY_RUN (replay_run: programs that loop, recurse
+// or allocate without end, and very deep expressions and values, run by the
+// interpreter). The run replay discards what the scripts print, and fails an
+// input that runs for longer than kSlowSeconds: the target stops each run
+// after a fraction of a second, so such an input did not stop.
 //
 // Usage: replay_corpus PATH...   (each PATH a corpus directory or one input)
 // A crash, a sanitizer report or a hang is the failure; there is no output
 // to compare.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -21,11 +31,27 @@
 #include "driver/large_stack.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+// Defined by targets that set something up once, as libFuzzer calls it.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) __attribute__((weak));
 
 namespace {
 
-void run_one(const std::string& data) {
+// Where the replay reports progress: standard output, or for the run replay
+// a copy of it made before standard output is sent to /dev/null.
+std::FILE* report = stdout;
+
+#ifdef QUILLO_REPLAY_RUN
+// Far longer than the target lets a run go on (a fraction of a second),
+// parsing and releasing the largest hostile input included.
+constexpr double kSlowSeconds = 10.0;
+#endif
+
+// Runs one input and returns how long it took, in milliseconds.
+double run_one(const std::string& data) {
+    const auto start = std::chrono::steady_clock::now();
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    return took.count();
 }
 
 // HEAD, then PIECE `times` times, then TAIL.
@@ -58,6 +84,7 @@ constexpr std::size_t kMany = 100'000;
 // Long enough to dwarf any real token.
 constexpr std::size_t kLong = 4u << 20;
 
+#ifndef QUILLO_REPLAY_RUN
 std::vector<Hostile> hostile_inputs() {
     return {
         // Deep nesting of every bracket and prefix operator, open and closed.
@@ -121,6 +148,121 @@ std::vector<Hostile> hostile_inputs() {
         {"NUL bytes", [] { return repeat(std::string_view("let\0x = 1\0", 10), kDeep / 10); }},
     };
 }
+#else
+// Deep trees and values, far deeper than real programs nest, yet quick to
+// parse and run under the sanitizers (the parser replay goes to its
+// nesting limit).
+constexpr std::size_t kTall = 20'000;
+// Many names, keys, arguments or arms.
+constexpr std::size_t kWide = 20'000;
+
+std::vector<Hostile> hostile_inputs() {
+    return {
+        // Runs that never end on their own: the time limit must stop each.
+        {"empty endless while", [] { return std::string("while true {}"); }},
+        {"endless while in main", [] { return std::string("def main() { while 1 { } }"); }},
+        {"endless while, continue", [] { return std::string("while true { continue }"); }},
+        {"endless recursion", [] { return std::string("def f(n) { return f(n + 1) } f(0)"); }},
+        {"endless recursion in arguments",
+         [] { return std::string("def f(n) { return f(f(n)) } print(f(0))"); }},
+        {"endless mutual recursion",
+         [] { return std::string("def a() { b() } def b() { a() } a()"); }},
+        {"endless loop of calls",
+         [] { return std::string("def g() { return 1 } let n = 0 while true { n += g() }"); }},
+        {"endless loop printing", [] { return std::string("while true { print(\"abc\") }"); }},
+        {"endless loop dividing by zero", [] { return std::string("while true { 1 / 0 }"); }},
+        {"endless loop over a range",
+         [] { return std::string("while true { for i in 0..1000 { let x = [i, {k: i}] } }"); }},
+        {"endless loop growing an array",
+         [] { return std::string("let a = [] while true { a = [a, a] }"); }},
+        {"endless loop nesting an array",
+         [] { return std::string("let a = [] while true { a = [a] } print(a)"); }},
+        {"endless loop nesting a dict",
+         [] { return std::string("let d = {} while true { d = {k: d} } print(d)"); }},
+        {"text doubled without end",
+         [] { return std::string("let s = \"ab\" while true { s = s + s }"); }},
+        {"text doubled with +=",
+         [] { return std::string("let s = \"ab\" while true { s += s }"); }},
+        {"recursion doubling text",
+         [] { return std::string("def g(s) { return g(s + s) } g(\"ab\")"); }},
+        // Ranges beyond the memory ceiling are refused, in a loop header
+        // and as values.
+        {"range of every integer",
+         [] { return std::string("print(-9223372036854775808..9223372036854775807)"); }},
+        {"for over every integer",
+         [] { return std::string("for i in -9223372036854775808..9223372036854775807 { }"); }},
+        {"range of huge floats", [] { return std::string("print(typeof(-1e300..1e300))"); }},
+        {"ranges kept in an array",
+         [] { return std::string("let a = [] while true { a = [a, 0..1000000] }"); }},
+        // Trees as deep as the parser builds, evaluated and printed.
+        {"20k-term sum", [] { return build("print(1", " + 1", kTall, ")"); }},
+        {"20k-term text sum", [] { return build("print(\"a\"", " + \"b\"", kTall, ")"); }},
+        {"20k nested negations", [] { return build("print(", "-", kTall, "1)"); }},
+        {"20k nested not", [] { return build("print(", "not ", kTall, "true)"); }},
+        {"20k nested parentheses", [] { return build(repeat("(", kTall) + "1", ")", kTall); }},
+        {"20k nested arrays printed",
+         [] { return build("print(" + repeat("[", kTall) + "1", "]", kTall, ")"); }},
+        {"20k nested dicts printed",
+         [] { return build("print(" + repeat("{a: ", kTall) + "1", "}", kTall, ")"); }},
+        {"20k index chain", [] { return build("let a = [1] print(a", "[0]", kTall, ")"); }},
+        {"20k member chain", [] { return build("let a = {b: 1} print(a", ".b", kTall, ")"); }},
+        {"20k nested calls",
+         [] {
+             return build("def f(x) { return x } print(" + repeat("f(", kTall) + "1", ")", kTall,
+                          ")");
+         }},
+        {"20k nested typeof",
+         [] { return build("print(" + repeat("typeof(", kTall) + "1", ")", kTall, ")"); }},
+        {"20k nested ranges", [] { return build("print(" + repeat("0..", kTall), "1", 1, ")"); }},
+        {"20k nested ifs",
+         [] { return build(repeat("if true { ", kTall) + "print(1)", " }", kTall); }},
+        {"20k nested whiles",
+         [] { return build(repeat("while true { ", kTall) + "break", " }", kTall); }},
+        {"20k nested for loops",
+         [] { return build(repeat("for i in 0..2 { ", kTall) + "print(i)", " }", kTall); }},
+        {"20k nested matches",
+         [] { return build(repeat("match 1 { 1 => { ", kTall) + "print(1)", " } }", kTall); }},
+        {"20k nested defs",
+         [] { return build(repeat("def f() { ", kTall) + "print(1)", " } f()", kTall); }},
+        // Many names, many statements, many keys.
+        {"20k globals",
+         [] {
+             std::string s;
+             for (std::size_t i = 0; i < kWide; ++i)
+                 s.append("let v")
+                     .append(std::to_string(i))
+                     .append(" = ")
+                     .append(std::to_string(i))
+                     .append("\n");
+             return s;
+         }},
+        {"20k dict keys",
+         [] {
+             std::string s = "let d = {";
+             for (std::size_t i = 0; i < kWide; ++i)
+                 s.append("k")
+                     .append(std::to_string(i))
+                     .append(": ")
+                     .append(std::to_string(i))
+                     .append(", ");
+             return s + "} print(d.k19999)";
+         }},
+        {"20k parameters",
+         [] {
+             std::string s = "def f(";
+             for (std::size_t i = 0; i < kWide; ++i)
+                 s.append("p").append(std::to_string(i)).append(", ");
+             s += ") { return p0 } print(f(";
+             for (std::size_t i = 0; i < kWide; ++i)
+                 s.append(std::to_string(i)).append(", ");
+             return s + "))";
+         }},
+        {"20k print arguments", [] { return build("print(", "[1], ", kWide, ")"); }},
+        {"20k match arms", [] { return build("match 7 { ", "1 => { } ", kWide, "_ => { } }"); }},
+        {"4 MiB text printed", [] { return build("print(\"", "s", kLong, "\")"); }},
+    };
+}
+#endif
 
 } // namespace
 
@@ -129,14 +271,45 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: replay_corpus PATH...\n");
         return 2;
     }
+    if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
+#ifdef QUILLO_REPLAY_RUN
+    // What the scripts print is of no interest; the progress report keeps
+    // the original standard output.
+    std::fflush(stdout);
+    const int original = dup(STDOUT_FILENO);
+    const int null_fd = open("/dev/null", O_WRONLY);
+    if (original < 0 || null_fd < 0 || dup2(null_fd, STDOUT_FILENO) < 0) {
+        std::perror("replay: discarding standard output");
+        return 2;
+    }
+    close(null_fd);
+    report = fdopen(original, "w");
+    if (report == nullptr) return 2;
+#endif
     return quillo::run_on_large_stack([&] {
         int count = 0;
+        int failed = 0;
+        // Named before it runs, so that a crash or a hang points at its input.
+        auto replay = [&](const std::string& name, const std::string& data) {
+            std::fprintf(report, "%s", name.c_str());
+            std::fflush(report);
+            const double ms = run_one(data);
+            std::fprintf(report, " (%.0f ms)\n", ms);
+#ifdef QUILLO_REPLAY_RUN
+            if (ms > kSlowSeconds * 1000) {
+                std::fprintf(report, "FAILED: %s ran for %.1f s: the run was not stopped\n",
+                             name.c_str(), ms / 1000);
+                ++failed;
+            }
+#endif
+            std::fflush(report);
+            ++count;
+        };
         auto replay_file = [&](const std::filesystem::path& path) {
             std::ifstream in(path, std::ios::binary);
             std::string data((std::istreambuf_iterator<char>(in)),
                              std::istreambuf_iterator<char>());
-            run_one(data);
-            ++count;
+            replay("file: " + path.filename().string(), data);
         };
         for (int i = 1; i < argc; ++i) {
             const std::filesystem::path path = argv[i];
@@ -148,18 +321,10 @@ int main(int argc, char** argv) {
                 replay_file(path);
             }
         }
-        for (const Hostile& h : hostile_inputs()) {
-            // Named before it runs, so that a crash points at its input.
-            std::printf("hostile: %s", h.name);
-            std::fflush(stdout);
-            const auto start = std::chrono::steady_clock::now();
-            run_one(h.make());
-            const std::chrono::duration<double, std::milli> took =
-                std::chrono::steady_clock::now() - start;
-            std::printf(" (%.0f ms)\n", took.count());
-            ++count;
-        }
-        std::printf("%d passed, 0 failed\n", count);
-        return 0;
+        for (const Hostile& h : hostile_inputs())
+            replay(std::string("hostile: ") + h.name, h.make());
+        std::fprintf(report, "%d passed, %d failed\n", count - failed, failed);
+        std::fflush(report);
+        return failed == 0 ? 0 : 1;
     });
 }
