@@ -72,11 +72,6 @@ Builtin builtin_named(Symbol name) {
     return static_cast<Builtin>(entry - 1);
 }
 
-std::string_view builtin_name(Builtin builtin) {
-    return builtin == Builtin::None ? std::string_view()
-                                    : kNames[static_cast<std::size_t>(builtin)];
-}
-
 Value call_builtin(Interpreter& in, Builtin builtin, ArgList args) {
     if (args.size() < kMinimumArguments[static_cast<std::size_t>(builtin)]) return Value();
     switch (builtin) {

@@ -64,9 +64,6 @@ inline constexpr std::size_t kBuiltinCount = static_cast<std::size_t>(Builtin::N
 // looked up by the symbol's id.
 Builtin builtin_named(Symbol name);
 
-// The name of a built-in, as scripts write it.
-std::string_view builtin_name(Builtin builtin);
-
 // Calls are resolved by name: a built-in of that name if there is one
 // (decided once per name, when the call is compiled), otherwise the user
 // function held by the variable of that name when the call runs, otherwise

@@ -332,20 +332,30 @@ void report_range_too_large(std::uint64_t length) {
                      " elements do not fit in memory\n");
 }
 
+// Evaluates both bounds of a range, start first, and works out where it
+// begins and how many numbers it holds. False when it is no range: a bound
+// that is not a number, or one too large for memory (reported).
+bool range_span(Interpreter& in, const ExprNode& start, const ExprNode& end, std::int64_t& from,
+                std::uint64_t& length) {
+    const Value start_value = start.eval(in);
+    const Value end_value = end.eval(in);
+    std::int64_t to = 0;
+    if (!range_bound(start_value, from) || !range_bound(end_value, to)) return false;
+    length = range_length(from, to);
+    if (!range_fits(length)) {
+        report_range_too_large(length);
+        return false;
+    }
+    return true;
+}
+
 struct RangeNode final : ExprNode {
     RangeNode(ExprPtr s, ExprPtr e) : start(std::move(s)), end(std::move(e)) {}
     Value eval(Interpreter& in) const override {
         if (in.stopping()) return Value();
-        const Value start_value = start->eval(in);
-        const Value end_value = end->eval(in);
         std::int64_t from = 0;
-        std::int64_t to = 0;
-        if (!range_bound(start_value, from) || !range_bound(end_value, to)) return Value();
-        const std::uint64_t length = range_length(from, to);
-        if (!range_fits(length)) {
-            report_range_too_large(length);
-            return Value();
-        }
+        std::uint64_t length = 0;
+        if (!range_span(in, *start, *end, from, length)) return Value();
         std::vector<Value> items;
         try {
             items.reserve(static_cast<std::size_t>(length));
@@ -403,28 +413,6 @@ struct CompoundAssignNode final : StmtNode {
     std::uint32_t name;
     TokenKind op;
     ExprPtr value;
-};
-
-// `x += 1` and the like with an integer literal: when x holds a number in
-// the slot the result goes to, the number is updated where it is.
-template <TokenKind Op> struct CompoundLiteralNode final : StmtNode {
-    CompoundLiteralNode(Symbol n, std::int64_t v) : name(n.id()), operand(v) {}
-    void exec(Interpreter& in) const override {
-        Environment& env = in.environment();
-        const Value& old = env.get(name);
-        Value out;
-        if (old.is(Value::Number) && number_result<Op>(old.as_number(), operand, out)) {
-            if (Value* slot = env.assignable(name); slot == &old) {
-                *slot = out;
-                return;
-            }
-            env.set(name, std::move(out));
-            return;
-        }
-        env.set(name, apply_binary(old, Op, Value::number(operand)));
-    }
-    std::uint32_t name;
-    std::int64_t operand;
 };
 
 // `x = x + e`, `x += e` and the like where e neither mentions x nor calls
@@ -584,16 +572,9 @@ struct ForNode final : StmtNode {
 struct ForRangeNode final : StmtNode {
     void exec(Interpreter& in) const override {
         if (in.stopping()) return;
-        const Value start_value = start->eval(in);
-        const Value end_value = end->eval(in);
         std::int64_t from = 0;
-        std::int64_t to = 0;
-        if (!range_bound(start_value, from) || !range_bound(end_value, to)) return;
-        const std::uint64_t length = range_length(from, to);
-        if (!range_fits(length)) {
-            report_range_too_large(length);
-            return;
-        }
+        std::uint64_t length = 0;
+        if (!range_span(in, *start, *end, from, length)) return;
         for (std::uint64_t i = 0; i < length; ++i) {
             in.environment().set(variable,
                                  Value::number(wrap(static_cast<std::uint64_t>(from) + i)));
@@ -767,17 +748,6 @@ StmtPtr compile_stmt(const Stmt& stmt) {
                 if (StmtPtr update = make_assign_update(kind, s.name, s.value)) return update;
                 return std::make_unique<AssignNode>(kind, s.name, compile_expr(s.value));
             } else if constexpr (std::is_same_v<T, Stmt::CompoundAssign>) {
-                if (const auto* n = std::get_if<Expr::Number>(&s.value.node)) {
-                    switch (s.op.kind) {
-                    case TokenKind::PlusAssign:
-                        return std::make_unique<CompoundLiteralNode<TokenKind::Plus>>(s.name,
-                                                                                      n->value);
-                    case TokenKind::MinusAssign:
-                        return std::make_unique<CompoundLiteralNode<TokenKind::Minus>>(s.name,
-                                                                                       n->value);
-                    default: break;
-                    }
-                }
                 if (StmtPtr update = make_update(StmtNode::Kind::Other, s.name,
                                                  compound_operator(s.op.kind), s.value)) {
                     return update;
