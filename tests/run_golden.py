@@ -11,7 +11,8 @@ language ignores:
     # expect-stderr-match: RE the next line of standard error matches RE (whole line)
     # expect-match: RE        the next line of standard output matches RE
     # no-final-newline        standard output does not end with a line feed
-                              (its last line is still given with expect)
+                              (its last line is still given with expect);
+                              with expect-both, neither do the merged streams
     # exit: N                 the exit status (default 0)
     # args: ARGS              the command line after the program name, split
                               like a shell would; {script} stands for the
@@ -162,7 +163,8 @@ def run_one(binary, path):
                                     input=expected["stdin"], stdout=subprocess.PIPE,
                                     stderr=subprocess.STDOUT, cwd=directory,
                                     timeout=expected["timeout"])
-            problems += compare("both streams together", expected["both"], merged.stdout)
+            problems += compare("both streams together", expected["both"], merged.stdout,
+                                expected["final_newline"])
         except subprocess.TimeoutExpired:
             problems.append(f"timed out after {expected['timeout']} seconds (streams together)")
     if problems:

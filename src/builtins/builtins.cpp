@@ -1,11 +1,9 @@
 #include "builtins/builtins.h"
 
 #include <array>
+#include <string_view>
 
-#include "interpreter/console.h"
-#include "interpreter/display.h"
-#include "interpreter/interpreter.h"
-#include "interpreter/stack_guard.h"
+#include "builtins/library.h"
 
 namespace quillo {
 
@@ -20,13 +18,9 @@ constexpr std::array<std::string_view, kBuiltinCount> kNames = {
     "circle",    "triangle",     "draw",          "fill",
 };
 
-// The answer of builtin_named per symbol id: 0 while not yet worked out,
-// otherwise the built-in's number plus one.
-std::vector<std::uint8_t>& resolved_names() {
-    static std::vector<std::uint8_t>* table = new std::vector<std::uint8_t>;
-    return *table;
-}
-
+// A fixed comparison with the constant names (lengths first, then bytes);
+// it allocates nothing. Calls are resolved when they are compiled, once per
+// call in the source, never while they run.
 Builtin resolve(std::string_view name) {
     for (std::size_t i = 0; i < kNames.size(); ++i) {
         if (kNames[i] == name) return static_cast<Builtin>(i);
@@ -34,54 +28,44 @@ Builtin resolve(std::string_view name) {
     return Builtin::None;
 }
 
-Value builtin_print(Interpreter& in, ArgList args) {
-    // Every argument is evaluated before anything is written, so output
-    // that an argument's evaluation produces comes first.
-    const std::size_t count = in.push_arguments(args);
-    std::string out;
-    for (const Value& v : in.top_arguments(count)) {
-        append_display(out, v);
-        out += '\n';
-    }
-    in.drop_arguments(count);
-    // A run stopped while the text was built writes nothing.
-    if (stop_message() == nullptr) write_output(out);
+// The window and drawing built-ins arrive with the graphics library; until
+// then their names are reserved and their calls give null, evaluating
+// nothing.
+Value not_available(Interpreter&, ArgList) {
     return Value();
 }
 
-Value builtin_typeof(Interpreter& in, ArgList args) {
-    const Value v = args[0]->eval(in);
-    return in.type_name_value(v.kind());
-}
-
-// The minimum number of argument expressions of each built-in; a call with
-// fewer evaluates nothing and gives null.
-constexpr std::array<std::uint8_t, kBuiltinCount> kMinimumArguments = {
-    0, 1, 1, 1, 2, 1, 1, 2, 0, 2, 3, 1, 1, 0, 0, 0, 0, 1, 1, 1,
-    1, 1, 2, 2, 2, 0, 2, 2, 0, 0, 0, 0, 0, 3, 4, 3, 6, 2, 2,
+struct Entry {
+    BuiltinFunction function;
+    // The minimum number of argument expressions; a call with fewer
+    // evaluates nothing and gives null.
+    std::uint8_t minimum;
 };
+
+// In the order of the Builtin enumeration.
+constexpr std::array<Entry, kBuiltinCount> kEntries = {{
+    {builtin_print, 0},   {builtin_input, 1},     {builtin_typeof, 1},       {builtin_len, 1},
+    {builtin_push, 2},    {builtin_pop, 1},       {builtin_reverse, 1},      {builtin_contains, 2},
+    {builtin_concat, 0},  {builtin_split, 2},     {builtin_slice, 3},        {builtin_upper, 1},
+    {builtin_lower, 1},   {builtin_is_number, 0}, {builtin_is_string, 0},    {builtin_is_array, 0},
+    {builtin_is_dict, 0}, {builtin_sqrt, 1},      {builtin_floor, 1},        {builtin_ceil, 1},
+    {builtin_round, 1},   {builtin_abs, 1},       {builtin_pow, 2},          {builtin_min, 2},
+    {builtin_max, 2},     {builtin_random, 0},    {builtin_random_range, 2}, {not_available, 2},
+    {not_available, 0},   {not_available, 0},     {not_available, 0},        {not_available, 0},
+    {not_available, 0},   {not_available, 3},     {not_available, 4},        {not_available, 3},
+    {not_available, 6},   {not_available, 2},     {not_available, 2},
+}};
 
 } // namespace
 
 Builtin builtin_named(Symbol name) {
-    std::vector<std::uint8_t>& table = resolved_names();
-    const std::uint32_t id = name.id();
-    if (id >= table.size()) table.resize(static_cast<std::size_t>(id) + 1 + id / 2, 0);
-    std::uint8_t& entry = table[id];
-    if (entry == 0) entry = static_cast<std::uint8_t>(resolve(name.text())) + 1;
-    return static_cast<Builtin>(entry - 1);
+    return resolve(name.text());
 }
 
 Value call_builtin(Interpreter& in, Builtin builtin, ArgList args) {
-    if (args.size() < kMinimumArguments[static_cast<std::size_t>(builtin)]) return Value();
-    switch (builtin) {
-    case Builtin::Print: return builtin_print(in, args);
-    case Builtin::Typeof: return builtin_typeof(in, args);
-    default:
-        // The rest of the library is not part of this build yet: these
-        // names are reserved and their calls give null.
-        return Value();
-    }
+    const Entry& entry = kEntries[static_cast<std::size_t>(builtin)];
+    if (args.size() < entry.minimum) return Value();
+    return entry.function(in, args);
 }
 
 } // namespace quillo

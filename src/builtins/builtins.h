@@ -60,8 +60,7 @@ enum class Builtin : std::uint8_t {
 inline constexpr std::size_t kBuiltinCount = static_cast<std::size_t>(Builtin::None);
 
 // The built-in a name calls, or Builtin::None. Names are compared exactly
-// (case-sensitively); the answer for each name is worked out once and then
-// looked up by the symbol's id.
+// (case-sensitively).
 Builtin builtin_named(Symbol name);
 
 // Calls are resolved by name: a built-in of that name if there is one

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "driver/interactive_loop.h"
 #include "driver/log.h"
 #include "driver/script_file.h"
 #include "interpreter/interpreter.h"
@@ -64,8 +65,8 @@ int run_script(const Options& options) {
 
 int driver_main(const Options& options) {
     if (options.script_path.empty()) {
-        // The interactive loop is not part of this build yet: without a
-        // script there is nothing to do.
+        // The verbose switch has no effect here.
+        run_interactive_loop();
         return 0;
     }
     return run_script(options);

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include <unicode/utf8.h>
+#include "lexer/utf8.h"
 
 namespace quillo {
 
@@ -28,35 +28,6 @@ bool has_ql_extension(std::string_view path) {
     const std::size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0) return false;
     return name.substr(dot) == ".ql";
-}
-
-bool is_valid_utf8(std::string_view bytes) {
-    const auto* s = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        // Skip ASCII quickly, eight bytes at a time.
-        while (i + 8 <= n) {
-            std::uint64_t w;
-            std::memcpy(&w, s + i, 8);
-            if (w & 0x8080808080808080ull) break;
-            i += 8;
-        }
-        if (i >= n) break;
-        if (s[i] < 0x80) {
-            ++i;
-            continue;
-        }
-        // Decode one multi-byte sequence; ICU reports malformed input as a
-        // negative code point. Offsets are handled in chunks below 2^31.
-        const std::size_t chunk = std::min<std::size_t>(n - i, 4);
-        std::int32_t j = 0;
-        UChar32 c;
-        U8_NEXT(s + i, j, static_cast<std::int32_t>(chunk), c);
-        if (c < 0) return false;
-        i += static_cast<std::size_t>(j);
-    }
-    return true;
 }
 
 std::optional<std::string> read_script(const std::string& path, std::string& error) {

@@ -20,8 +20,4 @@ bool has_ql_extension(std::string_view path);
 // system's own wording for I/O errors) and returns nothing.
 std::optional<std::string> read_script(const std::string& path, std::string& error);
 
-// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or
-// values beyond U+10FFFF).
-bool is_valid_utf8(std::string_view bytes);
-
 } // namespace quillo

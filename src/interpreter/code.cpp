@@ -499,6 +499,53 @@ StmtPtr make_update(StmtNode::Kind kind, Symbol name, TokenKind op, const Expr& 
     }
 }
 
+// `xs = push(xs, e)` where e neither mentions xs nor calls anything: the
+// item is appended to the variable's own array (copied first only if
+// another value shares it), so building an array item by item costs time
+// in proportion to its length, not to its square. As with the call, e is
+// evaluated only when xs holds an array, and after xs is read; e cannot
+// change xs.
+struct PushUpdateNode final : StmtNode {
+    PushUpdateNode(Kind k, Symbol n, ExprPtr e) : StmtNode(k), name(n.id()), item(std::move(e)) {}
+    void exec(Interpreter& in) const override {
+        if (in.stopping()) return;
+        Environment& env = in.environment();
+        if (!env.get(name).is(Value::Array)) {
+            env.set(name, Value());
+            return;
+        }
+        Value v = item->eval(in);
+        if (in.stopped()) return;
+        const Value& array = env.get(name);
+        if (Value* slot = env.assignable(name); slot == &array) {
+            slot->items_mut().push_back(std::move(v));
+            return;
+        }
+        // The array was read from a binding that the assignment does not
+        // write (an outer function's variable): the result is a new array
+        // in this scope.
+        std::vector<Value> items;
+        items.reserve(array.items().size() + 1);
+        items.insert(items.end(), array.items().begin(), array.items().end());
+        items.push_back(std::move(v));
+        env.set(name, Value::array(std::move(items)));
+    }
+    std::uint32_t name;
+    ExprPtr item;
+};
+
+// `let xs = push(xs, e)` or `xs = push(xs, e)`: the push update node when it
+// applies.
+StmtPtr make_push_update(StmtNode::Kind kind, Symbol name, const Expr& value) {
+    const auto* call = std::get_if<Expr::Call>(&value.node);
+    if (call == nullptr || call->args.size() < 2 || builtin_named(call->name) != Builtin::Push)
+        return nullptr;
+    const auto* array = std::get_if<Expr::Identifier>(&call->args[0].node);
+    if (array == nullptr || !(array->name == name) || !independent_of(call->args[1], name))
+        return nullptr;
+    return std::make_unique<PushUpdateNode>(kind, name, compile_expr(call->args[1]));
+}
+
 // `let x = x op e` or `x = x op e`: the update node when it applies.
 StmtPtr make_assign_update(StmtNode::Kind kind, Symbol name, const Expr& value) {
     const auto* binary = std::get_if<Expr::Binary>(&value.node);
@@ -746,6 +793,7 @@ StmtPtr compile_stmt(const Stmt& stmt) {
                 const StmtNode::Kind kind =
                     std::is_same_v<T, Stmt::Let> ? StmtNode::Kind::Let : StmtNode::Kind::Other;
                 if (StmtPtr update = make_assign_update(kind, s.name, s.value)) return update;
+                if (StmtPtr update = make_push_update(kind, s.name, s.value)) return update;
                 return std::make_unique<AssignNode>(kind, s.name, compile_expr(s.value));
             } else if constexpr (std::is_same_v<T, Stmt::CompoundAssign>) {
                 if (StmtPtr update = make_update(StmtNode::Kind::Other, s.name,

@@ -1,6 +1,8 @@
 #include "interpreter/console.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <unistd.h>
 
 namespace quillo {
@@ -17,6 +19,18 @@ void write_diagnostic(std::string_view text) {
     std::fflush(stdout);
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
+}
+
+bool read_line(std::string& line) {
+    line.clear();
+    char* buffer = nullptr;
+    std::size_t capacity = 0;
+    const ssize_t got = getline(&buffer, &capacity, stdin);
+    const std::unique_ptr<char, void (*)(void*)> owner(buffer, &std::free);
+    // A failed allocation inside getline is a failed read, like any other.
+    if (got < 0) return false;
+    line.assign(buffer, static_cast<std::size_t>(got));
+    return true;
 }
 
 void configure_output() {

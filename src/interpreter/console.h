@@ -6,6 +6,7 @@
 // diagnostics in the order they were produced.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace quillo {
@@ -18,6 +19,12 @@ void flush_output();
 
 // Writes a diagnostic to standard error, flushing standard output first.
 void write_diagnostic(std::string_view text);
+
+// Reads one line of standard input into `line`, its line end included.
+// False at the end of the input or when reading fails. The interactive loop
+// and `input` share the one buffered standard input, so each reads the line
+// that follows the other's.
+bool read_line(std::string& line);
 
 // Gives standard output a large buffer when it is not a terminal. Call
 // before anything is written.

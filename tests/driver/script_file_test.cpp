@@ -25,18 +25,6 @@ TEST(Extension, RejectsEverythingElse) {
     }
 }
 
-TEST(Utf8, ValidatesStrictly) {
-    EXPECT_TRUE(is_valid_utf8(""));
-    EXPECT_TRUE(is_valid_utf8("plain ascii text, long enough to use the wide path"));
-    EXPECT_TRUE(is_valid_utf8("caf\xc3\xa9 \xe2\x94\x80 \xf0\x9f\x98\x80"));
-    EXPECT_FALSE(is_valid_utf8("\xff"));
-    EXPECT_FALSE(is_valid_utf8("abc\xc3"));          // truncated sequence
-    EXPECT_FALSE(is_valid_utf8("\xc0\xaf"));         // overlong slash
-    EXPECT_FALSE(is_valid_utf8("\xed\xa0\x80"));     // encoded surrogate
-    EXPECT_FALSE(is_valid_utf8("\xf4\x90\x80\x80")); // beyond U+10FFFF
-    EXPECT_FALSE(is_valid_utf8("12345678\x80"));     // stray continuation after the wide path
-}
-
 TEST(Options, SwitchAnywhereFirstPathWins) {
     Options o = parse_options({"-v", "a.ql", "b.ql", "--verbose"});
     EXPECT_TRUE(o.verbose);
