@@ -1,14 +1,5 @@
 # Prime numbers below 100 by trial division. Shows while and for loops over a
-# range, integer / and %, early returns, and turning a number into text with
-# recursion (there is no conversion built-in yet).
-let digits = ["0", "1", "2", "3", "4", "5", "6", "7", "8", "9"]
-
-# The decimal text of a non-negative integer.
-def text_of(n) {
-    if n < 10 { return digits[n] }
-    return text_of(n / 10) + digits[n % 10]
-}
-
+# range, integer / and %, early returns, and building text with concat.
 def is_prime(n) {
     if n < 2 { return false }
     let d = 2
@@ -20,15 +11,15 @@ def is_prime(n) {
 }
 
 def main() {
-    let line = ""
-    let count = 0
+    let primes = []
     for n in 0..100 {
-        if is_prime(n) {
-            if count > 0 { line += " " }
-            line += text_of(n)
-            count += 1
-        }
+        if is_prime(n) { primes = push(primes, n) }
+    }
+    let line = ""
+    for p in primes {
+        if len(line) > 0 { line += " " }
+        line = concat(line, p)
     }
     print(line)
-    print(text_of(count) + " primes below 100")
+    print(concat(len(primes), " primes below 100"))
 }

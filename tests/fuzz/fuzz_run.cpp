@@ -17,7 +17,7 @@
 // The memory ceiling is lowered so that a huge range is refused instead of
 // being built (libFuzzer's RSS limit is 2 GB). What scripts print goes to
 // standard output: run libFuzzer with -close_fd_mask=3 (make fuzz-run does),
-// the corpus replay discards it.
+// the corpus replay discards it. Standard input is empty (/dev/null).
 #include <signal.h>
 #include <sys/syscall.h>
 #include <time.h>
@@ -60,6 +60,9 @@ int time_up_signal() {
 void set_up_once() {
     static const bool done = [] {
         quillo::set_memory_ceiling(kMemoryCeiling);
+        // Programs that call `input` read the end of the input at once
+        // instead of waiting on a terminal.
+        if (std::freopen("/dev/null", "r", stdin) == nullptr) std::perror("fuzz_run: stdin");
         if (const char* ms = std::getenv("QUILLO_FUZZ_RUN_MS")) {
             const long v = std::strtol(ms, nullptr, 10);
             if (v > 0) run_milliseconds = v;
