@@ -1,10 +1,17 @@
 #include "driver/interactive_loop.h"
 
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <limits>
 #include <string>
 
 #include "interpreter/console.h"
 #include "interpreter/interpreter.h"
+#include "interpreter/stack_guard.h"
 #include "lexer/lexer.h"
 #include "lexer/utf8.h"
 #include "parser/parser.h"
@@ -24,6 +31,64 @@ void down(std::int32_t& counter) {
     if (counter != kLowest) --counter;
 }
 
+// Ctrl-C at a terminal. While an input runs it stops that run (the way
+// running out of stack does) and the loop prompts again with everything
+// defined so far; while the loop waits for a line it drops the unfinished
+// input and prompts afresh. Without this the interrupt would end the
+// session and lose its state. Only installed when standard input is a
+// terminal; a piped session keeps the default behaviour.
+constexpr const char* kInterruptedMessage = "Interrupted";
+
+volatile sig_atomic_t input_running = 0;
+volatile sig_atomic_t interrupted_while_reading = 0;
+pthread_t loop_thread;
+
+void on_interrupt(int signal) {
+    // The signal may reach another thread (with the sanitizers the loop
+    // runs on a thread of its own); the stop belongs to the loop's thread.
+    if (!pthread_equal(pthread_self(), loop_thread)) {
+        pthread_kill(loop_thread, signal);
+        return;
+    }
+    if (input_running) {
+        stop_run(kInterruptedMessage);
+    } else {
+        interrupted_while_reading = 1;
+    }
+}
+
+class InterruptHandler {
+  public:
+    InterruptHandler() {
+        if (!isatty(STDIN_FILENO)) return;
+        loop_thread = pthread_self();
+        struct sigaction action {};
+        action.sa_handler = on_interrupt;
+        sigemptyset(&action.sa_mask);
+        // No SA_RESTART: a read waiting for a line returns, so the loop can
+        // prompt again.
+        action.sa_flags = 0;
+        installed_ = sigaction(SIGINT, &action, &previous_) == 0;
+    }
+    ~InterruptHandler() {
+        if (installed_) sigaction(SIGINT, &previous_, nullptr);
+    }
+    InterruptHandler(const InterruptHandler&) = delete;
+    InterruptHandler& operator=(const InterruptHandler&) = delete;
+
+    // True (once) when Ctrl-C cut short the read that just failed.
+    static bool take_read_interrupt() {
+        if (!interrupted_while_reading) return false;
+        interrupted_while_reading = 0;
+        std::clearerr(stdin);
+        return true;
+    }
+
+  private:
+    struct sigaction previous_ {};
+    bool installed_ = false;
+};
+
 // Tokenizes, parses and executes one complete input. Nothing is hoisted and
 // no `main` is called; pending return, break and continue signals are left
 // as they are for the next input. A stop (recursion too deep, out of
@@ -34,12 +99,16 @@ void run_input(Interpreter& interpreter, const std::string& text) {
         const TokenList tokens = tokenize(text);
         program = parse_program(tokens);
     }
+    input_running = 1;
     run_guarded(interpreter, [&] {
         for (const Stmt& stmt : program.statements) {
             interpreter.execute(stmt);
             if (interpreter.stopped()) return;
         }
     });
+    input_running = 0;
+    // An interrupt that arrived just as the input ended is dropped.
+    if (stop_message() != nullptr) interpreter.clear_signals();
 }
 
 } // namespace
@@ -63,6 +132,7 @@ void run_interactive_loop() {
     write_output("Type 'exit' to quit.\n");
     write_output("\n");
     Interpreter interpreter;
+    const InterruptHandler interrupts;
     BracketDepth depth;
     // The lines of an input that is not complete yet, joined by line feeds.
     std::string pending;
@@ -72,7 +142,15 @@ void run_interactive_loop() {
         flush_output();
         // A line that is not UTF-8 text counts as a failed read, as it does
         // for `input`.
-        if (!read_line(line) || !is_valid_utf8(line)) break;
+        if (!read_line(line)) {
+            if (!InterruptHandler::take_read_interrupt()) break;
+            // Ctrl-C at the prompt: a fresh start for the input.
+            write_output("\n");
+            pending.clear();
+            depth = BracketDepth();
+            continue;
+        }
+        if (!is_valid_utf8(line)) break;
         const std::string_view text = trim_white_space(line);
         if (text.empty()) continue;
         // Checked before any counting, so these words also end an

@@ -25,6 +25,10 @@ bool read_line(std::string& line) {
     line.clear();
     char* buffer = nullptr;
     std::size_t capacity = 0;
+    // Each read is a fresh attempt: an earlier failure (a read cut short by
+    // an interrupt, or the end of a terminal's input after Ctrl-D) does not
+    // stick to the stream.
+    std::clearerr(stdin);
     const ssize_t got = getline(&buffer, &capacity, stdin);
     const std::unique_ptr<char, void (*)(void*)> owner(buffer, &std::free);
     // A failed allocation inside getline is a failed read, like any other.

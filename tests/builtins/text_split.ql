@@ -46,6 +46,9 @@ print(split("abc", ""), show(split("abc", "")))
 # expect: 5 <><a><b><c><>
 print(show(split("x", "")))
 # expect: 3 <><x><>
+# The empty text has no character but still its end: two empty pieces.
+print(show(split("", "")))
+# expect: 2 <><>
 # With several bytes per character it still splits by characters.
 print(show(split("héllo", "")), len(split("héllo", "")[2]))
 # expect: 7 <><h><é><l><l><o><>
