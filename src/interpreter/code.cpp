@@ -301,20 +301,6 @@ struct KeyNode final : ExprNode {
     Symbol key;
 };
 
-// A range bound as an integer: numbers as they are, floats truncated
-// toward zero (saturating); false for every other kind.
-bool range_bound(const Value& v, std::int64_t& out) {
-    if (v.is(Value::Number)) {
-        out = v.as_number();
-        return true;
-    }
-    if (v.is(Value::Float)) {
-        out = to_integer(v.as_float());
-        return true;
-    }
-    return false;
-}
-
 // The number of elements of start..end (0 when it would count down).
 std::uint64_t range_length(std::int64_t start, std::int64_t end) {
     if (start >= end) return 0;
@@ -340,7 +326,8 @@ bool range_span(Interpreter& in, const ExprNode& start, const ExprNode& end, std
     const Value start_value = start.eval(in);
     const Value end_value = end.eval(in);
     std::int64_t to = 0;
-    if (!range_bound(start_value, from) || !range_bound(end_value, to)) return false;
+    // Bounds are read as integers (floats truncated toward zero).
+    if (!as_integer(start_value, from) || !as_integer(end_value, to)) return false;
     length = range_length(from, to);
     if (!range_fits(length)) {
         report_range_too_large(length);

@@ -262,6 +262,34 @@ bool values_match(const Value& subject, const Value& pattern);
 // Truncation toward zero, saturating at the integer limits; NaN gives 0.
 std::int64_t to_integer(double d);
 
+// A number as an integer: a float is truncated toward zero (saturating, NaN
+// gives 0). False for every other kind.
+inline bool as_integer(const Value& v, std::int64_t& out) {
+    if (v.is(Value::Number)) {
+        out = v.as_number();
+        return true;
+    }
+    if (v.is(Value::Float)) {
+        out = to_integer(v.as_float());
+        return true;
+    }
+    return false;
+}
+
+// A number as a double: an integer becomes the nearest double. False for
+// every other kind.
+inline bool as_double(const Value& v, double& out) {
+    if (v.is(Value::Float)) {
+        out = v.as_float();
+        return true;
+    }
+    if (v.is(Value::Number)) {
+        out = static_cast<double>(v.as_number());
+        return true;
+    }
+    return false;
+}
+
 // The absolute difference below which two floats count as equal.
 inline constexpr double kFloatEpsilon = 2.220446049250313e-16;
 
