@@ -4,7 +4,6 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -140,8 +139,6 @@ void run_interactive_loop() {
     for (;;) {
         write_output(depth.balanced() ? ">>> " : "... ");
         flush_output();
-        // A line that is not UTF-8 text counts as a failed read, as it does
-        // for `input`.
         if (!read_line(line)) {
             if (!InterruptHandler::take_read_interrupt()) break;
             // Ctrl-C at the prompt: a fresh start for the input.
@@ -150,6 +147,8 @@ void run_interactive_loop() {
             depth = BracketDepth();
             continue;
         }
+        // A line that is not UTF-8 text counts as a failed read, as it does
+        // for `input`.
         if (!is_valid_utf8(line)) break;
         const std::string_view text = trim_white_space(line);
         if (text.empty()) continue;
