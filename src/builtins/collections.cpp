@@ -29,17 +29,8 @@ Value builtin_push(Interpreter& in, ArgList args) {
     if (!array.is(Value::Array) || in.stopped()) return Value();
     Value item = args[1]->eval(in);
     if (in.stopped()) return Value();
-    if (array.unshared()) {
-        array.items_mut().push_back(std::move(item));
-        return array;
-    }
-    // Shared with a variable: one copy, made with room for the new item.
-    const std::vector<Value>& old = array.items();
-    std::vector<Value> items;
-    items.reserve(old.size() + 1);
-    items.insert(items.end(), old.begin(), old.end());
-    items.push_back(std::move(item));
-    return Value::array(std::move(items));
+    push_item(array, std::move(item));
+    return array;
 }
 
 Value builtin_pop(Interpreter& in, ArgList args) {

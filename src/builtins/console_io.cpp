@@ -1,6 +1,7 @@
 // print and input.
 #include <string>
 
+#include "builtins/arguments.h"
 #include "builtins/library.h"
 #include "interpreter/console.h"
 #include "interpreter/display.h"
@@ -31,7 +32,7 @@ Value builtin_print(Interpreter& in, ArgList args) {
 Value builtin_input(Interpreter& in, ArgList args) {
     const Value prompt = args[0]->eval(in);
     if (in.stopped()) return Value();
-    write_output(to_display_string(prompt));
+    write_output(DisplayText(prompt).view());
     flush_output();
     std::string line;
     // The end of the input, a failed read and a line that is not UTF-8 text

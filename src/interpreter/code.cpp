@@ -505,17 +505,15 @@ struct PushUpdateNode final : StmtNode {
         if (in.stopped()) return;
         const Value& array = env.get(name);
         if (Value* slot = env.assignable(name); slot == &array) {
-            slot->items_mut().push_back(std::move(v));
+            push_item(*slot, std::move(v));
             return;
         }
         // The array was read from a binding that the assignment does not
         // write (an outer function's variable): the result is a new array
         // in this scope.
-        std::vector<Value> items;
-        items.reserve(array.items().size() + 1);
-        items.insert(items.end(), array.items().begin(), array.items().end());
-        items.push_back(std::move(v));
-        env.set(name, Value::array(std::move(items)));
+        Value result = array;
+        push_item(result, std::move(v));
+        env.set(name, std::move(result));
     }
     std::uint32_t name;
     ExprPtr item;

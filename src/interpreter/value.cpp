@@ -210,4 +210,15 @@ std::int64_t to_integer(double d) {
     return static_cast<std::int64_t>(d);
 }
 
+void push_item(Value& array, Value item) {
+    if (!array.unshared()) {
+        const std::vector<Value>& old = array.items();
+        std::vector<Value> items;
+        items.reserve(old.size() + 1);
+        items.insert(items.end(), old.begin(), old.end());
+        array = Value::array(std::move(items));
+    }
+    array.items_mut().push_back(std::move(item));
+}
+
 } // namespace quillo

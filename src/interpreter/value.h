@@ -236,6 +236,11 @@ class Value {
 
 static_assert(sizeof(Value) == 16, "a Value is two machine words");
 
+// Appends an item to an array value: in place when no other value shares
+// the array, otherwise to one copy made with room for the item (so the
+// items are copied at most once). Requires an array.
+void push_item(Value& array, Value item);
+
 // The condition rule of `if`, `while` and `not`: numbers other than 0,
 // floats other than 0.0 and -0.0 (NaN is true), true, and every text,
 // array, dict, function and shape (even empty ones); never null.

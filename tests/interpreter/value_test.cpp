@@ -328,6 +328,21 @@ TEST(ValueIndependence, SoleOwnerIsChangedInPlace) {
     EXPECT_EQ(&s.text(), text_before);
 }
 
+TEST(ValueIndependence, PushItemCopiesASharedArrayOnlyOnce) {
+    Value a = arr({num(1), num(2)});
+    const Value shared = a;
+    push_item(a, num(3));
+    EXPECT_EQ(shared.items().size(), 2u) << "the other holder keeps its array";
+    ASSERT_EQ(a.items().size(), 3u);
+    EXPECT_EQ(a.items()[2].as_number(), 3);
+    EXPECT_TRUE(a.unshared());
+    // Now the sole owner: later pushes extend the same array.
+    const std::vector<Value>* before = &a.items();
+    push_item(a, num(4));
+    EXPECT_EQ(&a.items(), before);
+    EXPECT_EQ(a.items().size(), 4u);
+}
+
 TEST(ValueIndependence, DroppingTheLastOtherOwnerMakesAValueUnshared) {
     Value a = str("text");
     {
