@@ -28,13 +28,6 @@ Builtin resolve(std::string_view name) {
     return Builtin::None;
 }
 
-// The window and drawing built-ins arrive with the graphics library; until
-// then their names are reserved and their calls give null, evaluating
-// nothing.
-Value not_available(Interpreter&, ArgList) {
-    return Value();
-}
-
 struct Entry {
     BuiltinFunction function;
     // The minimum number of argument expressions; a call with fewer
@@ -44,16 +37,19 @@ struct Entry {
 
 // In the order of the Builtin enumeration.
 constexpr std::array<Entry, kBuiltinCount> kEntries = {{
-    {builtin_print, 0},   {builtin_input, 1},     {builtin_typeof, 1},       {builtin_len, 1},
-    {builtin_push, 2},    {builtin_pop, 1},       {builtin_reverse, 1},      {builtin_contains, 2},
-    {builtin_concat, 0},  {builtin_split, 2},     {builtin_slice, 3},        {builtin_upper, 1},
-    {builtin_lower, 1},   {builtin_is_number, 0}, {builtin_is_string, 0},    {builtin_is_array, 0},
-    {builtin_is_dict, 0}, {builtin_sqrt, 1},      {builtin_floor, 1},        {builtin_ceil, 1},
-    {builtin_round, 1},   {builtin_abs, 1},       {builtin_pow, 2},          {builtin_min, 2},
-    {builtin_max, 2},     {builtin_random, 0},    {builtin_random_range, 2}, {not_available, 2},
-    {not_available, 0},   {not_available, 0},     {not_available, 0},        {not_available, 0},
-    {not_available, 0},   {not_available, 3},     {not_available, 4},        {not_available, 3},
-    {not_available, 6},   {not_available, 2},     {not_available, 2},
+    {builtin_print, 0},         {builtin_input, 1},     {builtin_typeof, 1},
+    {builtin_len, 1},           {builtin_push, 2},      {builtin_pop, 1},
+    {builtin_reverse, 1},       {builtin_contains, 2},  {builtin_concat, 0},
+    {builtin_split, 2},         {builtin_slice, 3},     {builtin_upper, 1},
+    {builtin_lower, 1},         {builtin_is_number, 0}, {builtin_is_string, 0},
+    {builtin_is_array, 0},      {builtin_is_dict, 0},   {builtin_sqrt, 1},
+    {builtin_floor, 1},         {builtin_ceil, 1},      {builtin_round, 1},
+    {builtin_abs, 1},           {builtin_pow, 2},       {builtin_min, 2},
+    {builtin_max, 2},           {builtin_random, 0},    {builtin_random_range, 2},
+    {builtin_window, 2},        {builtin_is_open, 0},   {builtin_window_width, 0},
+    {builtin_window_height, 0}, {builtin_present, 0},   {builtin_clear, 0},
+    {builtin_color, 3},         {builtin_rect, 4},      {builtin_circle, 3},
+    {builtin_triangle, 6},      {builtin_draw, 2},      {builtin_fill, 2},
 }};
 
 } // namespace

@@ -52,4 +52,20 @@ Value builtin_max(Interpreter& in, ArgList args);
 Value builtin_random(Interpreter& in, ArgList args);
 Value builtin_random_range(Interpreter& in, ArgList args);
 
+// The window: graphics/window_builtins.cpp.
+Value builtin_window(Interpreter& in, ArgList args);
+Value builtin_is_open(Interpreter& in, ArgList args);
+Value builtin_window_width(Interpreter& in, ArgList args);
+Value builtin_window_height(Interpreter& in, ArgList args);
+Value builtin_present(Interpreter& in, ArgList args);
+
+// Shapes and painting: graphics/drawing_builtins.cpp.
+Value builtin_clear(Interpreter& in, ArgList args);
+Value builtin_color(Interpreter& in, ArgList args);
+Value builtin_rect(Interpreter& in, ArgList args);
+Value builtin_circle(Interpreter& in, ArgList args);
+Value builtin_triangle(Interpreter& in, ArgList args);
+Value builtin_draw(Interpreter& in, ArgList args);
+Value builtin_fill(Interpreter& in, ArgList args);
+
 } // namespace quillo

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "graphics/graphics_state.h"
 #include "interpreter/code.h"
 #include "interpreter/environment.h"
 #include "interpreter/stack_guard.h"
@@ -78,6 +79,10 @@ class Interpreter {
 
     Environment& environment() { return env_; }
 
+    // The window and its events; nothing graphical exists until the
+    // `window` built-in opens it. Released when the interpreter is.
+    GraphicsState& graphics() { return graphics_; }
+
     // ---- Signals.
     static constexpr std::uint8_t kReturn = 1;
     static constexpr std::uint8_t kBreak = 2;
@@ -132,6 +137,7 @@ class Interpreter {
     // Argument values of calls being set up, innermost last.
     std::vector<Value> arg_stack_;
     std::array<Value, Value::Null + 1> type_names_;
+    GraphicsState graphics_;
 };
 
 // Runs body (a run or one interactive input) and reports a stop: the
