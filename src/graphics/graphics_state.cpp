@@ -75,6 +75,15 @@ void GraphicsState::open_window(std::uint32_t width, std::uint32_t height) {
     // input at the interactive prompt) instead of becoming a quit event
     // that only a script calling present() would ever see.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // SDL's software renderer, presenting through the window system's
+    // shared-memory images. Every pixel is then computed by the same code on
+    // every machine (what the pixel tests check is what a script shows), and
+    // shapes, which are mostly single points and short lines, paint several
+    // times faster than through OpenGL, above all on displays without a
+    // graphics card. SDL's own SDL_RENDER_DRIVER and
+    // SDL_FRAMEBUFFER_ACCELERATION variables still take precedence.
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(0) != 0) {
         report("Failed to initialize SDL2: ", SDL_GetError());
         return;

@@ -5,6 +5,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include "interpreter/stack_guard.h"
+
 namespace quillo {
 
 // Triangle spans are computed in single precision with every operation
@@ -37,6 +39,17 @@ void narrow_rows(const Canvas& canvas, std::int64_t& first, std::int64_t& last) 
     if (rows.last < kCoordinateMax) last = std::min(last, rows.last);
 }
 
+// A huge shape takes long to paint. Every so many steps a walk looks
+// whether the run is being stopped (an interruption at the interactive
+// prompt, say) and then ends early.
+class StopCheck {
+  public:
+    bool stop() { return (++steps_ & 0xFFFF) == 0 && must_stop(); }
+
+  private:
+    std::uint32_t steps_ = 0;
+};
+
 // The midpoint walk shared by draw_circle and fill_circle: step(x, y) is
 // called for every position of the walk. The error term is kept in 64 bits,
 // where it cannot overflow for any 32-bit radius.
@@ -45,7 +58,8 @@ template <typename Step> void walk_circle(std::int32_t r, Step step) {
     std::int64_t x = r;
     std::int64_t y = 0;
     std::int64_t err = 0;
-    while (x >= y) {
+    StopCheck check;
+    while (x >= y && !check.stop()) {
         step(x, y);
         y += 1;
         err += 1 + 2 * y;
@@ -108,7 +122,8 @@ void draw_line_points(Canvas& canvas, std::int32_t x0, std::int32_t y0, std::int
     std::int64_t err = dx - dy;
     std::int64_t x = x0;
     std::int64_t y = y0;
-    for (;;) {
+    StopCheck check;
+    while (!check.stop()) {
         plot(canvas, x, y);
         if (x == x1 && y == y1) return;
         const std::int64_t e2 = 2 * err;
@@ -170,7 +185,8 @@ void fill_triangle(Canvas& canvas, const Value::TriangleData& t) {
     std::int64_t first = p0.y;
     std::int64_t last = p2.y;
     narrow_rows(canvas, first, last);
-    for (std::int64_t y = first; y <= last; ++y) {
+    StopCheck check;
+    for (std::int64_t y = first; y <= last && !check.stop(); ++y) {
         const std::int32_t a = edge_x(p0, p2, y);
         const std::int32_t b = (p1.y > p0.y && y <= p1.y) ? edge_x(p0, p1, y) : edge_x(p1, p2, y);
         row_line(canvas, std::min(a, b), std::max(a, b), y);

@@ -18,6 +18,10 @@
 // being built (libFuzzer's RSS limit is 2 GB). What scripts print goes to
 // standard output: run libFuzzer with -close_fd_mask=3 (make fuzz-run does),
 // the corpus replay discards it. Standard input is empty (/dev/null).
+//
+// The painting built-ins draw into a canvas that discards everything, so the
+// rasterisers run on whatever shapes a program makes. No display is offered:
+// `window` goes through SDL's start-up and fails at the video subsystem.
 #include <signal.h>
 #include <sys/syscall.h>
 #include <time.h>
@@ -27,9 +31,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "driver/large_stack.h"
+#include "graphics/canvas.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/memory.h"
 #include "interpreter/run_guard.h"
@@ -57,9 +63,24 @@ int time_up_signal() {
     return SIGRTMIN + 1;
 }
 
+// Takes every painting call and keeps nothing.
+struct DiscardingCanvas final : quillo::Canvas {
+    bool set_color(std::uint8_t, std::uint8_t, std::uint8_t) override { return true; }
+    bool clear() override { return true; }
+    void point(std::int32_t, std::int32_t) override {}
+    void line(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void rect(const SDL_Rect&) override {}
+    void fill_rect(const SDL_Rect&) override {}
+    std::string error() const override { return {}; }
+};
+
 void set_up_once() {
     static const bool done = [] {
         quillo::set_memory_ceiling(kMemoryCeiling);
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "SDL_VIDEODRIVER"}) {
+            unsetenv(name);
+        }
         // Programs that call `input` read the end of the input at once
         // instead of waiting on a terminal.
         if (std::freopen("/dev/null", "r", stdin) == nullptr) std::perror("fuzz_run: stdin");
@@ -120,6 +141,8 @@ int tokenize_parse_run(std::string_view text) {
     // Constructing the interpreter clears any stop recorded on this thread,
     // so the timer is armed only after it.
     quillo::Interpreter interpreter;
+    DiscardingCanvas canvas;
+    interpreter.graphics().attach_canvas(&canvas);
     {
         RunTimer timer(run_milliseconds);
         quillo::run_guarded(interpreter, [&] { interpreter.run(program); });

@@ -42,12 +42,13 @@ TEST_F(Painting, DrawAndFillDispatchOnTheShape) {
         fill(triangle(0, 0, 0, 1, 1, 1), c)
     )"));
     const Calls expected = {
-        "color 9 8 7", "rect 1 2 3 4", "color 9 8 7", "fill_rect -1 -2 1 1073741823",
-        "color 1 1 1", "point 10 10", "point 10 10", "point 10 10", "point 10 10", "point 10 10",
-        "point 10 10", "point 10 10", "point 10 10", "color 2 2 2", "line 10 10 10 10",
-        "line 10 10 10 10", "line 10 10 10 10", "line 10 10 10 10", "color 9 8 7", "point 0 0",
-        "point 1 0", "point 1 0", "point 0 0", "point 0 0", "color 9 8 7", "line 0 0 0 0",
-        "line 0 1 1 1"};
+        "color 9 8 7",      "rect 1 2 3 4",     "color 9 8 7",      "fill_rect -1 -2 1 1073741823",
+        "color 1 1 1",      "point 10 10",      "point 10 10",      "point 10 10",
+        "point 10 10",      "point 10 10",      "point 10 10",      "point 10 10",
+        "point 10 10",      "color 2 2 2",      "line 10 10 10 10", "line 10 10 10 10",
+        "line 10 10 10 10", "line 10 10 10 10", "color 9 8 7",      "point 0 0",
+        "point 1 0",        "point 1 0",        "point 0 0",        "point 0 0",
+        "color 9 8 7",      "line 0 0 0 0",     "line 0 1 1 1"};
     EXPECT_EQ(canvas.calls, expected);
 }
 

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "interpreter/stack_guard.h"
 #include "recording_canvas.h"
 
 namespace quillo {
@@ -22,7 +23,8 @@ using Calls = std::vector<std::string>;
 
 Points around(std::int32_t cx, std::int32_t cy, const Points& offsets) {
     Points out;
-    for (const auto& [dx, dy] : offsets) out.insert({cx + dx, cy + dy});
+    for (const auto& [dx, dy] : offsets)
+        out.insert({cx + dx, cy + dy});
     return out;
 }
 
@@ -56,13 +58,12 @@ TEST(ToSdlRect, ZeroSizesBecomeOneAndHugeSizesAreCapped) {
 TEST(DrawCircle, RadiusTwoInExactOrder) {
     RecordingCanvas c;
     draw_circle(c, 10, 20, 2);
-    const Calls expected = {
-        // x = 2, y = 0
-        "point 12 20", "point 8 20", "point 12 20", "point 8 20", "point 10 22", "point 10 22",
-        "point 10 18", "point 10 18",
-        // x = 1, y = 1
-        "point 11 21", "point 9 21", "point 11 19", "point 9 19", "point 11 21", "point 9 21",
-        "point 11 19", "point 9 19"};
+    const Calls expected = {// x = 2, y = 0
+                            "point 12 20", "point 8 20", "point 12 20", "point 8 20", "point 10 22",
+                            "point 10 22", "point 10 18", "point 10 18",
+                            // x = 1, y = 1
+                            "point 11 21", "point 9 21", "point 11 19", "point 9 19", "point 11 21",
+                            "point 9 21", "point 11 19", "point 9 19"};
     EXPECT_EQ(c.calls, expected);
 }
 
@@ -110,7 +111,8 @@ TEST(DrawCircle, LargeRadiusStaysRound) {
         EXPECT_LT(std::abs(d - r), 1.5) << x << "," << y;
     }
     const Points set = c.point_set();
-    for (const auto& [x, y] : set) EXPECT_TRUE(set.count({-y, x})) << x << "," << y;
+    for (const auto& [x, y] : set)
+        EXPECT_TRUE(set.count({-y, x})) << x << "," << y;
 }
 
 TEST(DrawCircle, CoordinateSumsWrapBeforeClamping) {
@@ -206,8 +208,8 @@ TEST(DrawLinePoints, EndsFarApartStillWalkTowardEachOther) {
     EXPECT_THROW(draw_line_points(c, std::numeric_limits<std::int32_t>::min(), 0,
                                   std::numeric_limits<std::int32_t>::max(), 2),
                  Enough);
-    EXPECT_EQ(c.calls, (Calls{"point -1073741824 0", "point -1073741824 0",
-                              "point -1073741824 0"}));
+    EXPECT_EQ(c.calls,
+              (Calls{"point -1073741824 0", "point -1073741824 0", "point -1073741824 0"}));
 }
 
 TEST(DrawLinePoints, HiddenRowsAreLeftOut) {
@@ -223,9 +225,9 @@ TEST(DrawLinePoints, HiddenRowsAreLeftOut) {
 TEST(DrawTriangle, ThreeSidesInOrder) {
     RecordingCanvas c;
     draw_triangle(c, {0, 0, 4, 0, 0, 0});
-    EXPECT_EQ(c.calls, (Calls{"point 0 0", "point 1 0", "point 2 0", "point 3 0", "point 4 0",
-                              "point 4 0", "point 3 0", "point 2 0", "point 1 0", "point 0 0",
-                              "point 0 0"}));
+    EXPECT_EQ(c.calls,
+              (Calls{"point 0 0", "point 1 0", "point 2 0", "point 3 0", "point 4 0", "point 4 0",
+                     "point 3 0", "point 2 0", "point 1 0", "point 0 0", "point 0 0"}));
 }
 
 // The spans of a filled triangle: row -> (first x, last x), checking that
@@ -326,8 +328,31 @@ TEST(FillTriangle, RowsThatCollapseInSinglePrecisionGiveDefinedSpans) {
     // single precision and its positions are not numbers, which become 0.
     RecordingCanvas c;
     fill_triangle(c, {5, 16777216, 9, 16777217, 7, 16777217});
-    for (const std::string& call : c.calls) EXPECT_EQ(call.rfind("line ", 0), 0u);
+    for (const std::string& call : c.calls)
+        EXPECT_EQ(call.rfind("line ", 0), 0u);
     EXPECT_EQ(c.calls.size(), 2u);
+}
+
+// Counts painting calls and keeps nothing.
+struct CountingCanvas : RecordingCanvas {
+    std::size_t count = 0;
+    void point(std::int32_t, std::int32_t) override { ++count; }
+    void line(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override { ++count; }
+};
+
+TEST(Rasterisers, HugeShapesEndEarlyWhenTheRunIsStopped) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    CountingCanvas c;
+    stop_run("stopped by the test");
+    draw_circle(c, 0, 0, kMax);
+    fill_circle(c, 0, 0, kMax);
+    draw_line_points(c, kMin, 0, kMax, 5);
+    fill_triangle(c, {0, kMin, 5, kMax, -5, kMax});
+    init_stack_guard();
+    // Each walk stops at its first look, after 65,536 steps at most.
+    EXPECT_LE(c.count, 65536u * (8 + 4 + 1 + 1));
+    EXPECT_GT(c.count, 0u);
 }
 
 } // namespace
