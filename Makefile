@@ -31,7 +31,8 @@ bench: build
 sanitize: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLO_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
-	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 # Coverage-guided fuzzing of the lexer and parser (clang's libFuzzer: Debian's
 # clang and libclang-rt-14-dev, which make test does not need). Runs for
@@ -59,7 +60,7 @@ fuzz-run: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLO_FUZZ=ON -DQUILLO_TESTS=OFF
 	cmake --build build-fuzz --target fuzz_run -j $(JOBS)
 	mkdir -p build-fuzz/run-corpus build-fuzz/run-artifacts build-fuzz/run-seeds
-	cp tests/interpreter/*.ql tests/builtins/*.ql examples/*.ql build-fuzz/run-seeds/
+	cp tests/interpreter/*.ql tests/builtins/*.ql tests/graphics/*.ql examples/*.ql build-fuzz/run-seeds/
 	./build-fuzz/fuzz_run -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) -timeout=10 \
 	  -close_fd_mask=3 -dict=tests/fuzz/quillo.dict -artifact_prefix=build-fuzz/run-artifacts/ \
 	  build-fuzz/run-corpus tests/fuzz/run-corpus build-fuzz/run-seeds

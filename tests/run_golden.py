@@ -24,21 +24,45 @@ language ignores:
                               error go to one pipe, as on a terminal: the
                               script runs a second time that way, and the
                               lines must come in this order
+    # display                 the script runs on a virtual X server of its
+                              own (xvfb-run, from Debian's xvfb package, with
+                              a 1280x1024 screen), so that it can open a
+                              window
 
 Without any expect line the stream must be empty. TEXT and ARGS understand
 the escapes \\e (escape character), \\t, \\r, \\n, \\\\ and \\xHH (one byte),
 so that colour codes, invalid UTF-8 and trailing blanks can be written.
 Scripts run in their own directory.
+
+Every run leaves out the variables that lead SDL to a display (DISPLAY,
+WAYLAND_DISPLAY, XDG_RUNTIME_DIR, SDL_VIDEODRIVER, SDL_RENDER_DRIVER), so the
+results do not depend on the desktop the tests are started from: a script
+without "display" sees no display at all, and one with it sees only the
+virtual server, whose DISPLAY xvfb-run sets. Two xvfb-run -a started at the
+same moment can pick the same server number, so the build runs the display
+scripts one at a time.
 """
 
 import os
 import re
 import shlex
+import shutil
+import signal
 import subprocess
 import sys
+import time
 
 DIRECTIVE = re.compile(rb"^\s*#\s*(expect|expect-stderr|expect-stderr-match|expect-match|"
-                       rb"no-final-newline|exit|args|stdin|stdin-raw|timeout|expect-both)(?::(.*))?$")
+                       rb"no-final-newline|exit|args|stdin|stdin-raw|timeout|expect-both|display)"
+                       rb"(?::(.*))?$")
+
+# Variables through which a run could reach the developer's own display.
+DISPLAY_VARIABLES = ("DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "SDL_VIDEODRIVER",
+                     "SDL_RENDER_DRIVER")
+
+# The virtual X server for the "display" scripts: -a takes the first free
+# server number.
+XVFB_RUN = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24"]
 
 
 def unescape(raw: bytes) -> bytes:
@@ -71,7 +95,7 @@ def value_of(rest):
 
 def parse(script_bytes):
     expected = {"stdout": [], "stderr": [], "both": [], "exit": 0, "args": None, "stdin": b"",
-            "final_newline": True, "timeout": 60.0}
+            "final_newline": True, "timeout": 60.0, "display": False}
     for line in script_bytes.split(b"\n"):
         m = DIRECTIVE.match(line.rstrip(b"\r"))
         if not m:
@@ -99,6 +123,8 @@ def parse(script_bytes):
             expected["stdin"] += unescape(rest)
         elif key == "timeout":
             expected["timeout"] = float(rest)
+        elif key == "display":
+            expected["display"] = True
     return expected
 
 
@@ -134,6 +160,39 @@ def compare(name, expected, actual: bytes, final_newline=True):
     return []
 
 
+def run_child(command, stdin, stderr, directory, env, timeout):
+    """Runs command with stdin as its input, collecting standard output (and
+    standard error unless it joins standard output). The child leads a
+    process group of its own, so that a run that times out is ended with
+    everything it started: xvfb-run's X server is asked first, so that it
+    removes its lock file, and killed if it does not go."""
+    def signal_group(pid, sig):
+        try:
+            os.killpg(pid, sig)
+        except ProcessLookupError:
+            pass
+
+    with subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=stderr,
+                          cwd=directory, env=env, start_new_session=True) as proc:
+        try:
+            out, err = proc.communicate(stdin, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            signal_group(proc.pid, signal.SIGTERM)
+            # The group is gone once nothing in it can be signalled.
+            deadline = time.monotonic() + 3
+            while time.monotonic() < deadline:
+                proc.poll()
+                try:
+                    os.killpg(proc.pid, 0)
+                except ProcessLookupError:
+                    break
+                time.sleep(0.05)
+            signal_group(proc.pid, signal.SIGKILL)
+            proc.communicate()
+            raise
+    return subprocess.CompletedProcess(command, proc.returncode, out, err)
+
+
 def run_one(binary, path):
     with open(path, "rb") as f:
         expected = parse(f.read())
@@ -146,10 +205,18 @@ def run_one(binary, path):
     lexer.escape = ""
     args = [unescape(a.encode("utf-8", "surrogateescape")) for a in lexer]
     args = [a.replace(b"{script}", filename.encode()) for a in args]
+    command = [os.path.abspath(binary).encode()] + args
+    if expected["display"]:
+        if shutil.which(XVFB_RUN[0]) is None:
+            return [f"FAIL {path}", "xvfb-run not found (scripts/install-deps installs it)"]
+        command = [a.encode() for a in XVFB_RUN] + command
+    env = {k: v for k, v in os.environ.items() if k not in DISPLAY_VARIABLES}
+
+    def run(stderr):
+        return run_child(command, expected["stdin"], stderr, directory, env, expected["timeout"])
+
     try:
-        proc = subprocess.run([os.path.abspath(binary).encode()] + args, input=expected["stdin"],
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, cwd=directory,
-                              timeout=expected["timeout"])
+        proc = run(subprocess.PIPE)
     except subprocess.TimeoutExpired:
         return [f"{path}: timed out after {expected['timeout']} seconds"]
     problems = []
@@ -159,10 +226,7 @@ def run_one(binary, path):
         problems.append(f"exit status: expected {expected['exit']}, got {proc.returncode}")
     if expected["both"]:
         try:
-            merged = subprocess.run([os.path.abspath(binary).encode()] + args,
-                                    input=expected["stdin"], stdout=subprocess.PIPE,
-                                    stderr=subprocess.STDOUT, cwd=directory,
-                                    timeout=expected["timeout"])
+            merged = run(subprocess.STDOUT)
             problems += compare("both streams together", expected["both"], merged.stdout,
                                 expected["final_newline"])
         except subprocess.TimeoutExpired:
