@@ -28,6 +28,19 @@ Points around(std::int32_t cx, std::int32_t cy, const Points& offsets) {
     return out;
 }
 
+using Extents = std::map<std::int32_t, std::pair<std::int32_t, std::int32_t>>;
+
+// For each row of the points: the leftmost and the rightmost column.
+Extents row_extents(const std::vector<std::pair<std::int32_t, std::int32_t>>& points) {
+    Extents out;
+    for (const auto& [x, y] : points) {
+        auto [it, fresh] = out.emplace(y, std::make_pair(x, x));
+        it->second.first = std::min(it->second.first, x);
+        it->second.second = std::max(it->second.second, x);
+    }
+    return out;
+}
+
 TEST(ClampCoordinate, KeepsWithinPlusMinusTwoToThe30) {
     EXPECT_EQ(clamp_coordinate(0), 0);
     EXPECT_EQ(clamp_coordinate(-1073741824), -1073741824);
@@ -138,15 +151,10 @@ TEST(FillCircle, CoversTheRowsAndColumnsOfTheOutline) {
     for (std::int32_t r = 0; r <= 40; ++r) {
         RecordingCanvas outline;
         draw_circle(outline, 0, 0, r);
-        std::map<std::int32_t, std::pair<std::int32_t, std::int32_t>> extent;
-        for (const auto& [x, y] : outline.points) {
-            auto [it, fresh] = extent.emplace(y, std::make_pair(x, x));
-            it->second.first = std::min(it->second.first, x);
-            it->second.second = std::max(it->second.second, x);
-        }
+        const Extents extent = row_extents(outline.points);
         RecordingCanvas disc;
         fill_circle(disc, 0, 0, r);
-        std::map<std::int32_t, std::pair<std::int32_t, std::int32_t>> filled;
+        Extents filled;
         for (const std::string& call : disc.calls) {
             int x0, y0, x1, y1;
             ASSERT_EQ(std::sscanf(call.c_str(), "line %d %d %d %d", &x0, &y0, &x1, &y1), 4);
@@ -232,8 +240,8 @@ TEST(DrawTriangle, ThreeSidesInOrder) {
 
 // The spans of a filled triangle: row -> (first x, last x), checking that
 // every call is one horizontal line from left to right.
-std::map<std::int32_t, std::pair<std::int32_t, std::int32_t>> spans(const RecordingCanvas& c) {
-    std::map<std::int32_t, std::pair<std::int32_t, std::int32_t>> out;
+Extents spans(const RecordingCanvas& c) {
+    Extents out;
     for (const std::string& call : c.calls) {
         int x0, y0, x1, y1;
         EXPECT_EQ(std::sscanf(call.c_str(), "line %d %d %d %d", &x0, &y0, &x1, &y1), 4) << call;
@@ -267,12 +275,7 @@ TEST(FillTriangle, TheExampleStaysWithinItsOutline) {
     for (const auto& t : triangles) {
         RecordingCanvas outline;
         draw_triangle(outline, t);
-        std::map<std::int32_t, std::pair<std::int32_t, std::int32_t>> bounds;
-        for (const auto& [x, y] : outline.points) {
-            auto [it, fresh] = bounds.emplace(y, std::make_pair(x, x));
-            it->second.first = std::min(it->second.first, x);
-            it->second.second = std::max(it->second.second, x);
-        }
+        Extents bounds = row_extents(outline.points);
         RecordingCanvas solid;
         fill_triangle(solid, t);
         for (const auto& [y, span] : spans(solid)) {

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "recording_canvas.h"
+
 #include "scoped_env.h"
 
 namespace quillo {
@@ -326,15 +328,7 @@ TEST_F(WindowState, DestructionAfterAFailureLeavesSdlDown) {
 
 TEST_F(WindowState, AttachedCanvasNeedsNoSdl) {
     GraphicsState state;
-    struct NullCanvas final : Canvas {
-        bool set_color(std::uint8_t, std::uint8_t, std::uint8_t) override { return true; }
-        bool clear() override { return true; }
-        void point(std::int32_t, std::int32_t) override {}
-        void line(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-        void rect(const SDL_Rect&) override {}
-        void fill_rect(const SDL_Rect&) override {}
-        std::string error() const override { return {}; }
-    } canvas;
+    testing::RecordingCanvas canvas;
     state.attach_canvas(&canvas);
     EXPECT_EQ(state.canvas(), &canvas);
     EXPECT_FALSE(state.is_open());
