@@ -11,9 +11,8 @@
 
 namespace quillo {
 
-// The rows a canvas can show, inclusive. Painting calls on other rows change
-// nothing, so rasterisers may leave them out.
-struct RowRange {
+// An inclusive range of columns or rows.
+struct Span {
     std::int64_t first = std::numeric_limits<std::int64_t>::min();
     std::int64_t last = std::numeric_limits<std::int64_t>::max();
 };
@@ -35,7 +34,10 @@ class Canvas {
     virtual void rect(const SDL_Rect& r) = 0;
     virtual void fill_rect(const SDL_Rect& r) = 0;
 
-    virtual RowRange rows() const { return {}; }
+    // The columns and rows the canvas can show. Painting calls wholly
+    // outside them change nothing, so rasterisers may leave them out.
+    virtual Span columns() const { return {}; }
+    virtual Span rows() const { return {}; }
     virtual std::string error() const = 0;
 };
 

@@ -43,7 +43,12 @@ void SdlCanvas::fill_rect(const SDL_Rect& r) {
     SDL_RenderFillRect(renderer_, &r);
 }
 
-RowRange SdlCanvas::rows() const {
+Span SdlCanvas::columns() const {
+    if (width_ == INT32_MAX) return {};
+    return {0, std::int64_t{width_} - 1};
+}
+
+Span SdlCanvas::rows() const {
     if (height_ == INT32_MAX) return {};
     return {0, std::int64_t{height_} - 1};
 }

@@ -19,7 +19,8 @@ class SdlCanvas final : public Canvas {
     void line(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) override;
     void rect(const SDL_Rect& r) override;
     void fill_rect(const SDL_Rect& r) override;
-    RowRange rows() const override;
+    Span columns() const override;
+    Span rows() const override;
     std::string error() const override;
 
   private:

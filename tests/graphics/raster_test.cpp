@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <random>
 #include <set>
 #include <string>
 #include <utility>
@@ -39,6 +40,10 @@ Extents row_extents(const std::vector<std::pair<std::int32_t, std::int32_t>>& po
         it->second.second = std::max(it->second.second, x);
     }
     return out;
+}
+
+bool shows(Span s, std::int32_t v) {
+    return v >= s.first && v <= s.last;
 }
 
 TEST(ClampCoordinate, KeepsWithinPlusMinusTwoToThe30) {
@@ -138,6 +143,125 @@ TEST(DrawCircle, CoordinateSumsWrapBeforeClamping) {
     EXPECT_EQ(c.points[1], std::make_pair(1073741823, 0));
 }
 
+// The midpoint walk exactly as the language defines it, up to row
+// `last_y`, with the points a canvas showing `columns` and `rows` would
+// show (lines: their rows), in order.
+struct ReferenceCircle {
+    std::vector<std::pair<std::int32_t, std::int32_t>> points;
+    std::vector<std::string> lines;
+};
+
+ReferenceCircle reference_circle(std::int64_t cx, std::int64_t cy, std::int64_t r, Span columns,
+                                 Span rows, std::int64_t last_y = INT64_MAX) {
+    ReferenceCircle out;
+    auto wrapped = [](std::int64_t v) {
+        return clamp_coordinate(static_cast<std::int32_t>(static_cast<std::uint32_t>(v)));
+    };
+    auto point = [&](std::int64_t x, std::int64_t y) {
+        const std::int32_t px = wrapped(x), py = wrapped(y);
+        if (shows(columns, px) && shows(rows, py)) out.points.emplace_back(px, py);
+    };
+    auto line = [&](std::int64_t x0, std::int64_t x1, std::int64_t y) {
+        const std::int32_t py = wrapped(y);
+        if (!shows(rows, py)) return;
+        out.lines.push_back("line " + std::to_string(wrapped(x0)) + " " + std::to_string(py) + " " +
+                            std::to_string(wrapped(x1)) + " " + std::to_string(py));
+    };
+    std::int64_t x = r, y = 0, err = 0;
+    while (x >= y && y <= last_y) {
+        point(cx + x, cy + y), point(cx - x, cy + y), point(cx + x, cy - y), point(cx - x, cy - y);
+        point(cx + y, cy + x), point(cx - y, cy + x), point(cx + y, cy - x), point(cx - y, cy - x);
+        line(cx - x, cx + x, cy + y), line(cx - y, cx + y, cy + x);
+        line(cx - x, cx + x, cy - y), line(cx - y, cx + y, cy - x);
+        y += 1;
+        err += 1 + 2 * y;
+        if (2 * (err - x) + 1 > 0) {
+            x -= 1;
+            err += 1 - 2 * x;
+        }
+    }
+    return out;
+}
+
+// What a canvas would show of the recorded calls: points in its columns and
+// rows, lines on its rows.
+std::vector<std::pair<std::int32_t, std::int32_t>> shown_points(const RecordingCanvas& c) {
+    std::vector<std::pair<std::int32_t, std::int32_t>> out;
+    for (const auto& p : c.points) {
+        if (shows(c.visible_columns, p.first) && shows(c.visible_rows, p.second)) out.push_back(p);
+    }
+    return out;
+}
+
+std::vector<std::string> shown_lines(const RecordingCanvas& c) {
+    std::vector<std::string> out;
+    for (const std::string& call : c.calls) {
+        int x0, y0, x1, y1;
+        if (std::sscanf(call.c_str(), "line %d %d %d %d", &x0, &y0, &x1, &y1) == 4 &&
+            shows(c.visible_rows, y0)) {
+            out.push_back(call);
+        }
+    }
+    return out;
+}
+
+TEST(DrawCircle, BlocksOutsideTheCanvasAreJumpedWithoutChangingAPixel) {
+    // Circles against canvases that show only some columns and rows: the
+    // walk jumps over blocks of steps whose points are all hidden, and must
+    // paint exactly what the whole walk shows, in the same order.
+    std::mt19937 rng(2024);
+    auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 1000; ++round) {
+        const int r = round % 3 == 0 ? between(0, 40) : between(0, 6000);
+        const int cx = between(-7000, 7000), cy = between(-7000, 7000);
+        RecordingCanvas c;
+        if (round % 5 == 1) {
+            const int left = between(-300, 300), top = between(-300, 300);
+            c.visible_columns = {left, left + between(0, 200)};
+            c.visible_rows = {top, top + between(0, 200)};
+        } else if (round % 5 != 0) {
+            // A small window on the circle's arc, so that the walk jumps
+            // over hidden blocks and then paints.
+            const double angle = std::uniform_real_distribution<double>(0, 6.2832)(rng);
+            const int left = cx + static_cast<int>(r * std::cos(angle)) - between(0, 20);
+            const int top = cy + static_cast<int>(r * std::sin(angle)) - between(0, 20);
+            c.visible_columns = {left, left + between(0, 40)};
+            c.visible_rows = {top, top + between(0, 40)};
+        }
+        const ReferenceCircle expected =
+            reference_circle(cx, cy, r, c.visible_columns, c.visible_rows);
+        draw_circle(c, cx, cy, r);
+        ASSERT_EQ(shown_points(c), expected.points)
+            << "circle(" << cx << ", " << cy << ", " << r << ")";
+        RecordingCanvas disc;
+        disc.visible_columns = c.visible_columns;
+        disc.visible_rows = c.visible_rows;
+        fill_circle(disc, cx, cy, r);
+        ASSERT_EQ(shown_lines(disc), expected.lines)
+            << "disc(" << cx << ", " << cy << ", " << r << ")";
+    }
+}
+
+TEST(DrawCircle, TheLargestRadiusJumpsStraightToTheVisibleArc) {
+    // The circle's right edge passes through a 640 by 480 canvas about
+    // 1.17 million steps into the walk; after 2 million steps no point can
+    // reach the canvas any more, so the whole walk's visible points are
+    // those of its first 2 million steps.
+    constexpr std::int64_t r = std::numeric_limits<std::int32_t>::max();
+    const std::int32_t cx = static_cast<std::int32_t>(320 - r);
+    const std::int32_t cy = 240 + 1170000;
+    RecordingCanvas c;
+    c.visible_columns = {0, 639};
+    c.visible_rows = {0, 479};
+    draw_circle(c, cx, cy, static_cast<std::int32_t>(r));
+    const ReferenceCircle expected =
+        reference_circle(cx, cy, r, c.visible_columns, c.visible_rows, 2000000);
+    EXPECT_FALSE(expected.points.empty());
+    EXPECT_EQ(shown_points(c), expected.points);
+    // Only the blocks near the visible arc were walked.
+    EXPECT_LT(c.points.size(), 100000u);
+}
+
 TEST(FillCircle, RadiusTwoDrawsTheDefinedLines) {
     RecordingCanvas c;
     fill_circle(c, 10, 10, 2);
@@ -228,6 +352,76 @@ TEST(DrawLinePoints, HiddenRowsAreLeftOut) {
     EXPECT_TRUE(c.calls.empty());
     draw_line_points(c, 0, 99, 3, 99);
     EXPECT_EQ(c.points.size(), 4u);
+}
+
+// The line walk exactly as the language defines it, point by point, with
+// exact distances.
+std::vector<std::pair<std::int32_t, std::int32_t>>
+reference_walk(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
+    std::vector<std::pair<std::int32_t, std::int32_t>> out;
+    const std::int64_t dx = std::abs(x1 - x0);
+    const std::int64_t dy = std::abs(y1 - y0);
+    const std::int64_t sx = x1 > x0 ? 1 : -1;
+    const std::int64_t sy = y1 > y0 ? 1 : -1;
+    std::int64_t err = dx - dy;
+    std::int64_t x = x0;
+    std::int64_t y = y0;
+    for (;;) {
+        out.emplace_back(clamp_coordinate(static_cast<std::int32_t>(x)),
+                         clamp_coordinate(static_cast<std::int32_t>(y)));
+        if (x == x1 && y == y1) return out;
+        const std::int64_t e2 = 2 * err;
+        if (e2 > -dy) {
+            err -= dy;
+            x += sx;
+        }
+        if (e2 < dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+TEST(DrawLinePoints, WalkTakenUpWhereTheCanvasBeginsPlotsWhatTheWholeWalkShows) {
+    // Lines against canvases that show only some columns and rows: the
+    // walk leaves out the hidden parts and must plot exactly the visible
+    // points of the whole walk, in the same order.
+    std::mt19937 rng(12345);
+    auto between = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 20000; ++round) {
+        const int scale = round % 100 == 0 ? 3000 : 1;
+        const int x0 = between(-60, 60) * scale, y0 = between(-60, 60) * scale;
+        const int x1 = between(-60, 60) * scale, y1 = between(-60, 60) * scale;
+        RecordingCanvas c;
+        if (round % 7 != 0) {
+            const int left = between(-70, 70), top = between(-70, 70);
+            c.visible_columns = {left, left + between(0, 80)};
+            c.visible_rows = {top, top + between(0, 80)};
+        }
+        draw_line_points(c, x0, y0, x1, y1);
+        std::vector<std::pair<std::int32_t, std::int32_t>> expected;
+        for (const auto& p : reference_walk(x0, y0, x1, y1)) {
+            if (shows(c.visible_columns, p.first) && shows(c.visible_rows, p.second)) {
+                expected.push_back(p);
+            }
+        }
+        ASSERT_EQ(c.points, expected)
+            << "(" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1 << ") on columns "
+            << c.visible_columns.first << ".." << c.visible_columns.last << ", rows "
+            << c.visible_rows.first << ".." << c.visible_rows.last;
+    }
+}
+
+TEST(DrawLinePoints, HugeOutlinesWalkOnlyTheirVisibleParts) {
+    RecordingCanvas c;
+    c.visible_columns = {0, 639};
+    c.visible_rows = {0, 479};
+    draw_triangle(c, {-2000000000, 0, 2000000000, 5, 0, 2000000000});
+    EXPECT_FALSE(c.points.empty());
+    EXPECT_LT(c.points.size(), 3u * 640u);
+    for (const auto& [x, y] : c.points) {
+        EXPECT_TRUE(shows(c.visible_columns, x) && shows(c.visible_rows, y)) << x << "," << y;
+    }
 }
 
 TEST(DrawTriangle, ThreeSidesInOrder) {

@@ -16,7 +16,8 @@ struct RecordingCanvas : Canvas {
     std::vector<std::string> calls;
     // Points only, in order.
     std::vector<std::pair<std::int32_t, std::int32_t>> points;
-    RowRange visible_rows;
+    Span visible_columns;
+    Span visible_rows;
     bool refuse_color = false;
     bool refuse_clear = false;
 
@@ -39,7 +40,8 @@ struct RecordingCanvas : Canvas {
     }
     void rect(const SDL_Rect& r) override { calls.push_back("rect " + text(r)); }
     void fill_rect(const SDL_Rect& r) override { calls.push_back("fill_rect " + text(r)); }
-    RowRange rows() const override { return visible_rows; }
+    Span columns() const override { return visible_columns; }
+    Span rows() const override { return visible_rows; }
     std::string error() const override { return "canvas refused"; }
 
     std::set<std::pair<std::int32_t, std::int32_t>> point_set() const {

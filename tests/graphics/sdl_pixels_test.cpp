@@ -65,7 +65,7 @@ PixelSet visible(const std::set<std::pair<std::int32_t, std::int32_t>>& points) 
 // shape of millions of points costs little memory.
 class SurfaceOracle final : public Canvas {
   public:
-    explicit SurfaceOracle(RowRange rows = {}) : rows_(rows) {}
+    explicit SurfaceOracle(Span rows = {}) : rows_(rows) {}
 
     bool set_color(std::uint8_t, std::uint8_t, std::uint8_t) override { return true; }
     bool clear() override {
@@ -87,14 +87,14 @@ class SurfaceOracle final : public Canvas {
     }
     void rect(const SDL_Rect&) override { ADD_FAILURE() << "unexpected rect"; }
     void fill_rect(const SDL_Rect&) override { ADD_FAILURE() << "unexpected fill_rect"; }
-    RowRange rows() const override { return rows_; }
+    Span rows() const override { return rows_; }
     std::string error() const override { return {}; }
 
     PixelSet pixels;
     std::int64_t calls = 0;
 
   private:
-    RowRange rows_;
+    Span rows_;
 };
 
 class SdlPixels : public ::testing::Test {
@@ -172,7 +172,7 @@ class SdlPixels : public ::testing::Test {
     }
 
     // The same with the oracle canvas, which also knows horizontal lines.
-    template <typename Shape> PixelSet expect_oracle(Shape shape, RowRange rows = {}) {
+    template <typename Shape> PixelSet expect_oracle(Shape shape, Span rows = {}) {
         SurfaceOracle oracle(rows);
         shape(oracle);
         shape(paint());
@@ -422,7 +422,7 @@ TEST_F(SdlPixels, CirclesPartlyOffTheSurface) {
 TEST_F(SdlPixels, HugeCircleCentredOffTheSurface) {
     // The arc near the circle's rightmost point crosses the surface almost
     // upright, a little to the right of its left edge.
-    const RowRange rows{0, kHeight - 1};
+    const Span rows{0, kHeight - 1};
     const PixelSet arc =
         expect_oracle([](Canvas& c) { draw_circle(c, -999990, 15, 1000000); }, rows);
     EXPECT_EQ(arc.size(), std::size_t{kHeight});
@@ -443,7 +443,7 @@ TEST_F(SdlPixels, HugeCircleCrossingTheSurfaceDiagonally) {
 }
 
 TEST_F(SdlPixels, HugeFilledCircleCentredOffTheSurface) {
-    const RowRange rows{0, kHeight - 1};
+    const Span rows{0, kHeight - 1};
     const PixelSet filled =
         expect_oracle([](Canvas& c) { fill_circle(c, -999990, 15, 1000000); }, rows);
     // Every row from the left edge to the arc.
@@ -649,7 +649,7 @@ TEST_F(SdlPixels, HugeFilledTriangleCoversTheVisibleRows) {
     // Corners far outside: only the surface's rows are walked.
     const Value::TriangleData t{-1000000000, -1000000000, 1000000000, 0, -1000000000, 1000000000};
     const PixelSet filled =
-        expect_oracle([&](Canvas& c) { fill_triangle(c, t); }, RowRange{0, kHeight - 1});
+        expect_oracle([&](Canvas& c) { fill_triangle(c, t); }, Span{0, kHeight - 1});
     EXPECT_EQ(filled.size(), std::size_t{kWidth * kHeight});
 }
 
