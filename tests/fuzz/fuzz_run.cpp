@@ -63,8 +63,11 @@ int time_up_signal() {
     return SIGRTMIN + 1;
 }
 
-// Takes every painting call and keeps nothing.
+// Takes every painting call and keeps nothing. It shows 640 by 480 pixels,
+// like a window, so the rasterisers leave out what lies outside.
 struct DiscardingCanvas final : quillo::Canvas {
+    quillo::Span columns() const override { return {0, 639}; }
+    quillo::Span rows() const override { return {0, 479}; }
     bool set_color(std::uint8_t, std::uint8_t, std::uint8_t) override { return true; }
     bool clear() override { return true; }
     void point(std::int32_t, std::int32_t) override {}
