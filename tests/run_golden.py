@@ -61,8 +61,11 @@ DISPLAY_VARIABLES = ("DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "SDL_VIDEO
                      "SDL_RENDER_DRIVER")
 
 # The virtual X server for the "display" scripts: -a takes the first free
-# server number.
-XVFB_RUN = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24"]
+# server number. -noreset keeps the server up between connections: by
+# default it resets whenever its last client leaves, and a script whose
+# window() calls fail connects and leaves several times in a row, which
+# could then meet a server in the middle of its reset.
+XVFB_RUN = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24 -noreset"]
 
 
 def unescape(raw: bytes) -> bytes:
