@@ -108,10 +108,19 @@ def find_window(program):
 
 
 def press(window, key):
-    # Only the key going down: once Escape has closed the window the program
-    # ends, and a key-up sent after it would fail on a window that is gone.
-    subprocess.run(["xdotool", "keydown", "--window", window, key], check=True,
+    """Presses and releases a key in the window. The release matters: the
+    X server keeps running between programs, and a key it still holds down
+    would repeat into the next program's window."""
+    subprocess.run(["xdotool", "key", "--window", window, key], check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=5)
+
+
+def release_escape():
+    """Releases Escape in the X server itself. The server keeps running
+    between programs, and a key it still held down would repeat into the
+    next program's window."""
+    subprocess.run(["xdotool", "keyup", "Escape"], stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=5)
 
 
 def close_with_escape(program, window):
@@ -120,9 +129,12 @@ def close_with_escape(program, window):
     listens for keys)."""
     deadline = time.monotonic() + EXIT_WAIT
     while program.running() and time.monotonic() < deadline:
-        # A failure here is the program having ended meanwhile.
+        # Escape closes the window at once, so a release sent to it could
+        # find it gone: the key goes down in the window and is released
+        # below, in the server.
         subprocess.run(["xdotool", "keydown", "--window", window, "Escape"],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=5)
+        release_escape()
         try:
             program.proc.wait(timeout=1.0)
         except subprocess.TimeoutExpired:
@@ -214,6 +226,7 @@ def main(argv):
             finally:
                 for program in started:
                     program.kill()
+                release_escape()
     print(f"{len(cases) - failed} passed, {failed} failed")
     return 1 if failed else 0
 
