@@ -25,18 +25,25 @@ Value builtin_is_open(Interpreter& in, ArgList) {
     return Value::boolean(in.graphics().is_open());
 }
 
+namespace {
+
+// The window's current width or height as SDL reports it; null without a
+// window.
+Value window_dimension(Interpreter& in, bool width) {
+    std::uint32_t w = 0;
+    std::uint32_t h = 0;
+    if (!in.graphics().window_size(w, h)) return Value();
+    return Value::number(width ? w : h);
+}
+
+} // namespace
+
 Value builtin_window_width(Interpreter& in, ArgList) {
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    if (!in.graphics().window_size(width, height)) return Value();
-    return Value::number(width);
+    return window_dimension(in, true);
 }
 
 Value builtin_window_height(Interpreter& in, ArgList) {
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    if (!in.graphics().window_size(width, height)) return Value();
-    return Value::number(height);
+    return window_dimension(in, false);
 }
 
 Value builtin_present(Interpreter& in, ArgList) {

@@ -29,18 +29,8 @@ Points around(std::int32_t cx, std::int32_t cy, const Points& offsets) {
     return out;
 }
 
-using Extents = std::map<std::int32_t, std::pair<std::int32_t, std::int32_t>>;
-
-// For each row of the points: the leftmost and the rightmost column.
-Extents row_extents(const std::vector<std::pair<std::int32_t, std::int32_t>>& points) {
-    Extents out;
-    for (const auto& [x, y] : points) {
-        auto [it, fresh] = out.emplace(y, std::make_pair(x, x));
-        it->second.first = std::min(it->second.first, x);
-        it->second.second = std::max(it->second.second, x);
-    }
-    return out;
-}
+using testing::Extents;
+using testing::row_extents;
 
 bool shows(Span s, std::int32_t v) {
     return v >= s.first && v <= s.last;

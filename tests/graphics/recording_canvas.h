@@ -2,7 +2,9 @@
 // painting built-ins.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -54,5 +56,18 @@ struct RecordingCanvas : Canvas {
                std::to_string(r.h);
     }
 };
+
+// For each row of some points: the leftmost and the rightmost column.
+using Extents = std::map<std::int32_t, std::pair<std::int32_t, std::int32_t>>;
+
+template <typename Points> Extents row_extents(const Points& points) {
+    Extents out;
+    for (const auto& [x, y] : points) {
+        auto [it, fresh] = out.emplace(y, std::make_pair(x, x));
+        it->second.first = std::min(it->second.first, x);
+        it->second.second = std::max(it->second.second, x);
+    }
+    return out;
+}
 
 } // namespace quillo::testing

@@ -514,18 +514,10 @@ TEST_F(SdlPixels, LinesPartlyOffTheSurface) {
 // --- Triangles ------------------------------------------------------------
 
 // The outline's pixels on each row, leftmost and rightmost.
-std::map<int, std::pair<int, int>> outline_rows(const Value::TriangleData& t) {
+quillo::testing::Extents outline_rows(const Value::TriangleData& t) {
     quillo::testing::RecordingCanvas outline;
     draw_triangle(outline, t);
-    std::map<int, std::pair<int, int>> rows;
-    for (const auto& [x, y] : outline.point_set()) {
-        auto [it, added] = rows.try_emplace(y, x, x);
-        if (!added) {
-            it->second.first = std::min(it->second.first, x);
-            it->second.second = std::max(it->second.second, x);
-        }
-    }
-    return rows;
+    return quillo::testing::row_extents(outline.points);
 }
 
 TEST_F(SdlPixels, TriangleOnOneRowIsItsSpan) {
