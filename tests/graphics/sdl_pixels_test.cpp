@@ -333,6 +333,58 @@ TEST_F(SdlPixels, WidestRectAtTheLeftLimitEndsLeftOfTheSurface) {
     EXPECT_TRUE(painted().empty());
 }
 
+// The pixels a rectangle covers (solid) or its four sides cover, worked out
+// in 64 bits from the rectangle SDL is handed.
+PixelSet rect_pixels(const SDL_Rect& r, bool solid) {
+    PixelSet pixels;
+    const std::int64_t right = std::int64_t{r.x} + r.w - 1;
+    const std::int64_t bottom = std::int64_t{r.y} + r.h - 1;
+    for (std::int64_t y = std::max(0, r.y); y <= std::min<std::int64_t>(bottom, kHeight - 1); ++y)
+        for (std::int64_t x = std::max(0, r.x); x <= std::min<std::int64_t>(right, kWidth - 1); ++x)
+            if (solid || x == r.x || x == right || y == r.y || y == bottom)
+                pixels.insert({static_cast<int>(x), static_cast<int>(y)});
+    return pixels;
+}
+
+// Rectangles are cut to the surface before SDL sees them. Where SDL can
+// take the whole rectangle, the cut one paints exactly what SDL would.
+TEST_F(SdlPixels, CutRectsPaintWhatSdlPaints) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> position(-60, 100);
+    std::uniform_int_distribution<int> size(1, 150);
+    for (int i = 0; i < 600; ++i) {
+        const SDL_Rect r{position(random), position(random), size(random), size(random)};
+        const bool solid = i % 2 == 0;
+        solid ? paint().fill_rect(r) : paint().rect(r);
+        const std::vector<Uint32> cut = pixels();
+        reset();
+        solid ? SDL_RenderFillRect(renderer_, &r) : SDL_RenderDrawRect(renderer_, &r);
+        ASSERT_EQ(cut, pixels()) << (solid ? "fill " : "outline ") << r.x << "," << r.y << " "
+                                 << r.w << "x" << r.h;
+        reset();
+    }
+}
+
+// Rectangles reaching the coordinate limits, which SDL's floats cannot
+// handle (its software renderer crashed on the first one).
+TEST_F(SdlPixels, RectsAtTheCoordinateLimits) {
+    const std::vector<Value::RectData> rects = {
+        {0, INT32_MAX, 1, UINT32_MAX},   {0, 0, 1, UINT32_MAX},
+        {INT32_MAX, 0, UINT32_MAX, 1},   {-1000, -1000, UINT32_MAX, UINT32_MAX},
+        {3, 1073741000, 5, 2000000},     {INT32_MIN, INT32_MIN, UINT32_MAX, UINT32_MAX},
+        {-5, 2, 1073741823, 1073741823}, {2, -1073741824, 9, 1073741830},
+    };
+    for (const Value::RectData& data : rects) {
+        for (const bool solid : {false, true}) {
+            const SDL_Rect r = to_sdl_rect(data);
+            solid ? paint().fill_rect(r) : paint().rect(r);
+            EXPECT_EQ(painted(), rect_pixels(r, solid))
+                << (solid ? "fill " : "outline ") << data.x << "," << data.y;
+            reset();
+        }
+    }
+}
+
 // --- Circles --------------------------------------------------------------
 
 TEST_F(SdlPixels, CircleRadiusZeroIsTheCentre) {
