@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <limits>
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "interpreter/console.h"
@@ -91,12 +93,25 @@ class InterruptHandler {
 // Tokenizes, parses and executes one complete input. Nothing is hoisted and
 // no `main` is called; pending return, break and continue signals are left
 // as they are for the next input. A stop (recursion too deep, out of
-// memory) is reported and ends this input only.
+// memory) is reported and ends this input only, as does running out of
+// memory while reading it.
 void run_input(Interpreter& interpreter, const std::string& text) {
     Program program;
-    {
+    try {
         const TokenList tokens = tokenize(text);
         program = parse_program(tokens);
+    } catch (const std::bad_alloc&) {
+        report_abort(kOutOfMemoryMessage);
+        return;
+    } catch (const std::length_error&) {
+        report_abort(kOutOfMemoryMessage);
+        return;
+    }
+    // An input nested deeper than the parser follows is not run as a
+    // different program; the loop prompts again.
+    if (program.too_deep) {
+        report_abort(kNestingMessage);
+        return;
     }
     input_running = 1;
     run_guarded(interpreter, [&] {

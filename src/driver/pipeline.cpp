@@ -1,15 +1,35 @@
 #include "driver/pipeline.h"
 
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "driver/interactive_loop.h"
 #include "driver/log.h"
 #include "driver/script_file.h"
+#include "interpreter/console.h"
 #include "interpreter/interpreter.h"
 #include "lexer/lexer.h"
 #include "parser/parser.h"
 
 namespace quillo {
+
+namespace {
+
+// Runs one loading phase (tokenizing or parsing), which works outside the
+// guarded run. Running out of memory in it is reported and fails it.
+template <typename F> bool within_memory(F&& phase) {
+    try {
+        phase();
+        return true;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    write_error(std::string(kOutOfMemoryMessage) + "\n");
+    return false;
+}
+
+} // namespace
 
 int run_script(const Options& options) {
     const Log log(options.verbose);
@@ -29,17 +49,24 @@ int run_script(const Options& options) {
     log.line("File read successfully (" + std::to_string(text->size()) + " bytes)");
 
     Stopwatch lex_clock;
-    TokenList tokens = tokenize(*text);
+    TokenList tokens;
+    if (!within_memory([&] { tokens = tokenize(*text); })) return 1;
     const double lex_ms = lex_clock.elapsed_ms();
     log.line("Tokenization completed in " + format_ms(lex_ms));
     log.line("Generated " + std::to_string(tokens.size()) + " tokens");
 
     Stopwatch parse_clock;
-    Program program = parse_program(tokens);
+    Program program;
+    if (!within_memory([&] { program = parse_program(tokens); })) return 1;
     const double parse_ms = parse_clock.elapsed_ms();
     log.line("Parsing completed in " + format_ms(parse_ms));
     log.line("Generated AST with " + std::to_string(program.statements.size()) +
              " top-level statements");
+    // What the parser could not follow would run as a different program.
+    if (program.too_deep) {
+        write_error(std::string(kNestingMessage) + "\n");
+        return 1;
+    }
     // The token list is not needed once the tree exists.
     TokenList().swap(tokens);
 

@@ -231,6 +231,10 @@ struct Stmt {
 // The top-level statements of a parsed program, in source order.
 struct Program {
     Block statements;
+    // True when the input nested deeper than the parser follows (see
+    // kMaxNesting): the statements are then not the program as written,
+    // and it must not be run.
+    bool too_deep = false;
     bool operator==(const Program&) const = default;
 };
 

@@ -22,6 +22,7 @@ class Parser {
             if (auto s = parse_statement()) prog.statements.push_back(std::move(*s));
             ensure_progress(before);
         }
+        prog.too_deep = limit_reached_;
         return prog;
     }
 
@@ -35,6 +36,9 @@ class Parser {
     // would make a tree taller than kMaxNesting is read and dropped, so that
     // no tree is deeper than the code that walks it can follow.
     std::size_t height_ = 0;
+    // Set when input reached either limit: the tree is then not the
+    // program that was written.
+    bool limit_reached_ = false;
     static inline const Token kEof{TokenKind::Eof};
 
     // ---- token operations -------------------------------------------------
@@ -73,7 +77,18 @@ class Parser {
         Nest& operator=(const Nest&) = delete;
         Parser& p_;
     };
-    bool too_deep() const { return depth_ >= kMaxNesting; }
+    bool too_deep() {
+        if (depth_ < kMaxNesting) return false;
+        limit_reached_ = true;
+        return true;
+    }
+    // Whether a chain link may make a tree of this height; records the
+    // limit when it may not.
+    bool fits(std::size_t height) {
+        if (height <= kMaxNesting) return true;
+        limit_reached_ = true;
+        return false;
+    }
 
     // ---- statements ---------------------------------------------------------
 
@@ -356,7 +371,7 @@ class Parser {
             advance();
             Expr right = parse_binary(kRangeLevel + 1);
             const std::size_t joined = std::max(height, height_) + 1;
-            if (joined > kMaxNesting) return;
+            if (!fits(joined)) return;
             left = Expr(Expr::Range{std::move(left), std::move(right)});
             height = joined;
             return;
@@ -365,7 +380,7 @@ class Parser {
         advance();
         Expr right = parse_binary(level + 1);
         const std::size_t joined = std::max(height, height_) + 1;
-        if (joined > kMaxNesting) return;
+        if (!fits(joined)) return;
         left = Expr(Expr::Binary{std::move(left), std::move(op), std::move(right)});
         height = joined;
     }
@@ -431,7 +446,7 @@ class Parser {
                 if (kind() == TokenKind::Identifier) {
                     Expr key(Expr::String{current().symbol()});
                     advance();
-                    if (height + 1 <= kMaxNesting) {
+                    if (fits(height + 1)) {
                         e = Expr(Expr::Index{std::move(e), std::move(key)});
                         ++height;
                     }
@@ -442,7 +457,7 @@ class Parser {
                 Expr index = parse_expression();
                 expect(TokenKind::RightBracket);
                 const std::size_t joined = std::max(height, height_) + 1;
-                if (joined <= kMaxNesting) {
+                if (fits(joined)) {
                     e = Expr(Expr::Index{std::move(e), std::move(index)});
                     height = joined;
                 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""End to end: runs that exhaust memory or recurse without end stop with a
+"""End to end: scripts too large to tokenize or parse in memory are
+refused, and runs that exhaust memory or recurse without end stop with a
 message on standard error and status 1, keep everything printed before, and
 never crash; very deep values and recursion within the limits work.
 
@@ -53,6 +54,22 @@ CASES = [
         "null\nafter\n",
         "Error: range too large: 400000000 elements do not fit in memory\n",
         0,
+        limit_data(5.5),
+    ),
+    (
+        "out of memory while tokenizing a 100 MB script",
+        'print("start")\n' + "1 " * 50_000_000,
+        "",
+        "Error: out of memory\n",
+        1,
+        limit_data(5.0),
+    ),
+    (
+        "out of memory while parsing",
+        'print("start")\n' + "a " * 12_000_000,
+        "",
+        "Error: out of memory\n",
+        1,
         limit_data(5.5),
     ),
     (

@@ -673,11 +673,12 @@ TEST(ParserDepth, NestingIsExactUpToTheLimit) {
     std::size_t arrays = 0, dicts = 0, negations = 0, ifs = 0;
     finishes_within(kHangLimit, [&] {
         run_on_large_stack([&] {
-            parens_ok = parse_text(repeat("(", n) + "1 + 2" + repeat(")", n) + " x") ==
-                        parse_text("1 + 2 x");
+            const Program shallow = parse_text(repeat("(", n) + "1 + 2" + repeat(")", n) + " x");
+            parens_ok = shallow == parse_text("1 + 2 x") && !shallow.too_deep;
             const std::size_t over = kMaxNesting + 10;
-            limit_engaged =
-                parse_text(repeat("(", over) + "1" + repeat(")", over)) != parse_text("1");
+            const Program deep = parse_text(repeat("(", over) + "1" + repeat(")", over));
+            // Beyond the limit the tree differs from the text and says so.
+            limit_engaged = deep != parse_text("1") && deep.too_deep;
 
             Program a = parse_text(repeat("[", n) + repeat("]", n));
             if (const Expr* e = only_expr(a)) {
@@ -828,6 +829,7 @@ TEST(ParserDepth, LongChainsAreCappedAtTheHeightLimit) {
         const TokenList tokens = tokenize(c.src + "; let z = 5");
         std::size_t height = 0;
         bool recovered = false;
+        bool flagged = false;
         double ms = 0;
         finishes_within(kHangLimit, [&] {
             run_on_large_stack([&] {
@@ -838,6 +840,7 @@ TEST(ParserDepth, LongChainsAreCappedAtTheHeightLimit) {
                         height = tree_height(s->expr);
                     }
                     recovered = to_sexpr(p.statements.back()) == "(let z 5)";
+                    flagged = p.too_deep;
                 }
                 ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
                 return 0;
@@ -846,6 +849,9 @@ TEST(ParserDepth, LongChainsAreCappedAtTheHeightLimit) {
         EXPECT_LE(height, kMaxNesting) << c.name;
         EXPECT_GE(height, std::min<std::size_t>(kMaxNesting - 2, 2 * 300)) << c.name;
         EXPECT_TRUE(recovered) << c.name;
+        // Only a chain that lost links is marked (the mixed one is 75,000
+        // links of a few levels each).
+        EXPECT_EQ(flagged, height >= kMaxNesting) << c.name;
     }
 
     // Below the limit nothing is dropped.
