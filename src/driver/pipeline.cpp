@@ -7,6 +7,7 @@
 #include "driver/interactive_loop.h"
 #include "driver/log.h"
 #include "driver/script_file.h"
+#include "driver/stop_signals.h"
 #include "interpreter/console.h"
 #include "interpreter/interpreter.h"
 #include "lexer/lexer.h"
@@ -74,11 +75,20 @@ int run_script(const Options& options) {
     log.separator();
     Stopwatch exec_clock;
     bool completed = true;
+    int signal = 0;
     {
+        const StopSignals signals;
         Interpreter interpreter;
         completed = run_guarded(interpreter, [&] { interpreter.run(program); });
+        signal = StopSignals::received();
     }
     const double exec_ms = exec_clock.elapsed_ms();
+    // Stopped by a signal: what was printed is kept, and the status is the
+    // conventional one for that signal.
+    if (signal != 0) {
+        flush_output();
+        return 128 + signal;
+    }
 
     log.separator();
     log.line("Tokenization: " + format_ms(lex_ms));

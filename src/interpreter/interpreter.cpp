@@ -21,6 +21,7 @@ void Interpreter::clear_signals() {
 }
 
 void report_abort(const char* message) {
+    if (*message == '\0') return;
     std::string line = message;
     line += '\n';
     write_diagnostic(line);

@@ -20,6 +20,9 @@ namespace quillo {
 
 inline constexpr const char* kRecursionMessage = "Error: recursion too deep";
 inline constexpr const char* kOutOfMemoryMessage = "Error: out of memory";
+// A stop asked for from outside the run (a signal): its cause is known to
+// whoever asked, so nothing is reported.
+inline constexpr const char* kQuietStop = "";
 
 namespace detail {
 // Constant-initialised, so reading it needs no thread-local wrapper call.
