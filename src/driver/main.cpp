@@ -6,10 +6,12 @@
 #include "driver/large_stack.h"
 #include "driver/options.h"
 #include "driver/pipeline.h"
+#include "driver/standard_streams.h"
 #include "interpreter/console.h"
 #include "interpreter/memory.h"
 
 int main(int argc, char** argv) {
+    quillo::ensure_standard_streams();
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.emplace_back(argv[i]);
