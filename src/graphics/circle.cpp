@@ -43,6 +43,9 @@ std::int64_t walk_x_at(std::int64_t r, std::int64_t y) {
 // Steps are looked at in blocks of this many rows: a block whose points all
 // fall outside the canvas is jumped over.
 constexpr std::int64_t kBlock = 1024;
+// Hidden blocks are merged up to this many rows, which keeps every range
+// a block's test looks at shorter than 2^32.
+constexpr std::int64_t kLargestBlock = std::int64_t{1} << 30;
 
 // The midpoint walk shared by draw_circle and fill_circle: step(x, y) is
 // called for every position of the walk, in order, except where
@@ -58,12 +61,28 @@ void walk_circle(std::int32_t r, Step step, Hidden hidden) {
     StopCheck check;
     while (x >= y && !check.stop()) {
         if (y % kBlock == 0) {
-            const std::int64_t next_y = y + kBlock;
-            const std::int64_t next_x = walk_x_at(r, next_y);
-            // x only falls, so within the block it stays in [next_x, x].
-            if (next_x >= 0 && hidden(next_x, x, y, next_y - 1)) {
+            // x only falls, so within a block it stays in [next_x, x].
+            auto hidden_up_to = [&](std::int64_t next_y, std::int64_t& next_x) {
+                next_x = walk_x_at(r, next_y);
+                return next_x >= 0 && hidden(next_x, x, y, next_y - 1);
+            };
+            std::int64_t next_x = 0;
+            if (hidden_up_to(y + kBlock, next_x)) {
+                // A hidden block may be the start of a larger hidden one:
+                // the block doubles while it stays aligned and hidden, so a
+                // huge circle's hidden stretches cost a few tests each,
+                // not one per block. (A larger block covers the smaller
+                // one's ranges, so it can only be hidden if that one is.)
+                std::int64_t size = kBlock;
+                for (std::int64_t larger = 2 * kBlock; larger <= kLargestBlock && y % larger == 0;
+                     larger *= 2) {
+                    std::int64_t larger_x = 0;
+                    if (!hidden_up_to(y + larger, larger_x)) break;
+                    size = larger;
+                    next_x = larger_x;
+                }
                 x = next_x;
-                y = next_y;
+                y += size;
                 err = error_at(r, x, y);
                 continue;
             }
