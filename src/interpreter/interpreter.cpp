@@ -83,9 +83,15 @@ class ScopeGuard {
 
 } // namespace
 
+bool Interpreter::budget_spent() {
+    stop_run(kStepBudgetMessage);
+    signals_ |= kStop;
+    return true;
+}
+
 Value Interpreter::call_function(const Value& function, Value* args, std::size_t count) {
     if (env_.depth() >= kMaxCallDepth) stop_run(kRecursionMessage);
-    if (stopping()) return Value();
+    if (stopping() || spend_step()) return Value();
     const CompiledFunction& code = function.compiled();
     Value result;
     {

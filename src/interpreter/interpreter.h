@@ -108,6 +108,7 @@ class Interpreter {
     bool loop_turn_ends() {
         if ((signals_ & (kReturn | kBreak | kStop)) != 0) return true;
         signals_ &= static_cast<std::uint8_t>(~kContinue);
+        if (spend_step()) return true;
         // A stop recorded from outside the run (an interruption) ends even
         // a loop whose body calls nothing.
         return stopping();
@@ -130,10 +131,25 @@ class Interpreter {
     // stopped midway.
     void clear_signals();
 
+    // Limits the loop turns and calls the run may take from now on; when
+    // they are spent the run stops ("Error: step budget spent"). Without a
+    // budget a run takes as many as it needs. A harness that runs many
+    // programs (the fuzzer) bounds each by steps rather than by a clock, so
+    // that the bound costs no timer and ends the same program the same way
+    // every time.
+    void set_step_budget(std::uint64_t steps) { steps_left_ = steps == 0 ? 1 : steps; }
+    // Counts one loop turn or call; true (and the run stopped) when that
+    // spends the budget.
+    bool spend_step() { return --steps_left_ == 0 && budget_spent(); }
+
   private:
+    bool budget_spent();
+
     Environment env_;
     Value return_value_;
     std::uint8_t signals_ = 0;
+    // Practically endless unless a harness sets a budget.
+    std::uint64_t steps_left_ = UINT64_MAX;
     // Argument values of calls being set up, innermost last.
     std::vector<Value> arg_stack_;
     std::array<Value, Value::Null + 1> type_names_;

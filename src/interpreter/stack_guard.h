@@ -20,6 +20,7 @@ namespace quillo {
 
 inline constexpr const char* kRecursionMessage = "Error: recursion too deep";
 inline constexpr const char* kOutOfMemoryMessage = "Error: out of memory";
+inline constexpr const char* kStepBudgetMessage = "Error: step budget spent";
 // A stop asked for from outside the run (a signal): its cause is known to
 // whoever asked, so nothing is reported.
 inline constexpr const char* kQuietStop = "";
