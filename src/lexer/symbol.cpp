@@ -74,6 +74,18 @@ class SymbolTable {
         }
     }
 
+    void forget_since(std::size_t mark) {
+        if (mark == 0 || mark >= entries_.size()) return;
+        entries_.resize(mark);
+        // The index is made afresh, at the size the remaining entries need.
+        std::size_t slots = 1024;
+        while (slots < 2 * entries_.size())
+            slots *= 2;
+        slots_.assign(slots, Slot{});
+        for (const detail::SymbolEntry& e : entries_)
+            insert(Slot{hash_text(e.text), &e});
+    }
+
     const detail::SymbolEntry* empty() const { return &entries_.front(); }
     std::size_t size() const { return entries_.size(); }
 
@@ -125,6 +137,10 @@ bool Symbol::find(std::string_view text, Symbol& out) {
 
 std::size_t Symbol::count() {
     return table().size();
+}
+
+void Symbol::forget_since(std::size_t mark) {
+    table().forget_since(mark);
 }
 
 } // namespace quillo

@@ -46,6 +46,14 @@ class Symbol {
     // The number of distinct texts interned so far.
     static std::size_t count();
 
+    // Forgets every text interned since count() was `mark`, so that their
+    // ids are given out again. Only for harnesses that run many programs in
+    // one process (the fuzzer): the table, and the per-name tables that
+    // the interpreter sizes by the largest id, would otherwise grow with
+    // every new name of every program. No symbol made since the mark may
+    // be used afterwards.
+    static void forget_since(std::size_t mark);
+
     // The symbol of an already interned text, without interning it: false
     // when the text has never been interned (so no name or literal has it).
     static bool find(std::string_view text, Symbol& out);
