@@ -12,17 +12,25 @@
 
 #include "driver/large_stack.h"
 #include "lexer/lexer.h"
+#include "lexer/symbol.h"
 #include "parser/ast_printer.h"
 #include "parser/parser.h"
+#include "stack_worker.h"
 
 namespace {
 
 int parse_copy_print(std::string_view text) {
-    quillo::TokenList tokens = quillo::tokenize(text);
-    quillo::Program program = quillo::parse_program(tokens);
-    // Copying and printing walk every node the parser built.
-    quillo::Program copy = program;
-    (void)quillo::to_sexpr(copy);
+    // The names of one input are forgotten after it, so the symbol table
+    // does not grow with every name the fuzzer makes up.
+    static const std::size_t symbols_kept = quillo::Symbol::count();
+    {
+        quillo::TokenList tokens = quillo::tokenize(text);
+        quillo::Program program = quillo::parse_program(tokens);
+        // Copying and printing walk every node the parser built.
+        quillo::Program copy = program;
+        (void)quillo::to_sexpr(copy);
+    }
+    quillo::Symbol::forget_since(symbols_kept);
     return 0;
 }
 
@@ -33,6 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #ifdef QUILLO_REPLAY
     return parse_copy_print(text);
 #else
-    return quillo::run_on_large_stack([text] { return parse_copy_print(text); });
+    return quillo::fuzzing::StackWorker::instance().run([text] { return parse_copy_print(text); });
 #endif
 }

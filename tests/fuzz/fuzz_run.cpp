@@ -2,30 +2,35 @@
 // interpreter, which must neither crash, nor hang, nor touch memory it does
 // not own, nor allocate without bound.
 //
-// A program may loop forever, so each run is bounded in time: a timer armed
-// just before the run sends the thread that runs it a signal after
-// kRunMilliseconds (50 ms), and the handler stops the run the way running
-// out of stack does (quillo::stop_run): every loop and call then returns,
-// and the run ends cleanly. A run that does not end soon after that is a finding
-// (libFuzzer's -timeout, or the corpus replay's own limit, reports it).
+// A program may loop forever, so each run is bounded by a step budget that
+// the interpreter counts (Interpreter::set_step_budget): every loop turn and
+// every call spends a step, and when kRunSteps are spent the run stops the
+// way running out of stack does. The bound costs no timer or signal, and
+// stops the same program at the same place every time, so a finding
+// replays exactly. A run that goes on long after that did not honour the
+// stop, and is a finding (libFuzzer's -timeout, or the corpus replay's own
+// limit, reports it).
 //
-// The timer uses a real-time signal aimed at one thread (timer_create with
-// SIGEV_THREAD_ID), not SIGALRM: libFuzzer keeps SIGALRM for its own
-// -timeout, and under the address sanitizer the run happens on a thread of
-// its own (see run_on_large_stack), whose stop state is thread-local.
-//
-// The memory ceiling is lowered so that a huge range is refused instead of
-// being built (libFuzzer's RSS limit is 2 GB). What scripts print goes to
+// Memory is bounded too, as a loop that doubles a text needs few steps: the
+// ceiling is lowered to 256 MiB, so that a huge range is refused instead of
+// being built, and a run that holds more than that stops with "out of
+// memory". Plain builds enforce it as the driver does, with the data limit;
+// sanitized builds (whose shadow memory rules the data limit out) watch
+// every large allocation through the sanitizer's allocation hook and stop
+// the run once the ceiling is passed (libFuzzer's RSS limit is 2 GB). What scripts print goes to
 // standard output: run libFuzzer with -close_fd_mask=3 (make fuzz-run does),
 // the corpus replay discards it. Standard input is empty (/dev/null).
 //
-// The painting built-ins draw into a canvas that discards everything, so the
-// rasterisers run on whatever shapes a program makes. No display is offered:
+// The painting built-ins draw without a window. Built plain (fuzz_run) they
+// draw into a canvas that discards everything, so the rasterisers run fast
+// on whatever shapes a program makes; built with QUILLO_FUZZ_SDL
+// (fuzz_paint) they paint through SDL's own software renderer into a
+// 160 by 120 surface in memory, the renderer a window uses, so what SDL does
+// with the shapes' calls is fuzzed too. (A small surface keeps a program
+// that clears it in a loop quick; what SDL does with a shape does not
+// depend on the surface's size.) No display is needed or offered:
 // `window` goes through SDL's start-up and fails at the video subsystem.
-#include <signal.h>
-#include <sys/syscall.h>
-#include <time.h>
-#include <unistd.h>
+#include <SDL2/SDL.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -36,32 +41,76 @@
 
 #include "driver/large_stack.h"
 #include "graphics/canvas.h"
+#include "graphics/sdl_canvas.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/memory.h"
 #include "interpreter/run_guard.h"
 #include "interpreter/stack_guard.h"
 #include "lexer/lexer.h"
+#include "lexer/symbol.h"
 #include "parser/parser.h"
+#include "stack_worker.h"
 
 namespace {
 
-// How long one input may run before it is stopped. QUILLO_FUZZ_RUN_MS
-// overrides it.
-constexpr long kRunMilliseconds = 50;
+// The loop turns and calls one input may take. QUILLO_FUZZ_RUN_STEPS
+// overrides it. Enough for the short loops of typical corpus entries to run
+// through, small enough that an endless loop costs about a millisecond in
+// the instrumented build, so the fuzzer tries over a thousand inputs a
+// second.
+constexpr std::uint64_t kRunSteps = 1'000;
 // Ranges larger than this are refused.
 constexpr std::size_t kMemoryCeiling = std::size_t{256} << 20;
 
-const char* const kTimeUpMessage = "Error: fuzzing time limit reached";
+std::uint64_t run_steps = kRunSteps;
+// The number of symbols interned before the first input.
+std::size_t symbols_kept = 0;
 
-long run_milliseconds = kRunMilliseconds;
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILLO_FUZZ_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILLO_FUZZ_ASAN 1
+#endif
+#endif
 
-void on_time_up(int) {
-    quillo::stop_run(kTimeUpMessage);
+#ifdef QUILLO_FUZZ_ASAN
+} // namespace
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*,
+                                                                  std::size_t),
+                                                         void (*)(const volatile void*));
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+namespace {
+
+// What the process held when the current input started.
+std::size_t held_before_run = 0;
+std::uint32_t allocations = 0;
+
+void on_allocation(const volatile void*, std::size_t size) {
+    // Looking at the total costs a little: large allocations are looked at
+    // always, small ones now and then.
+    if (size < (std::size_t{64} << 10) && (++allocations & 0xFFF) != 0) return;
+    if (__sanitizer_get_current_allocated_bytes() > held_before_run + kMemoryCeiling) {
+        quillo::stop_run(quillo::kOutOfMemoryMessage);
+    }
 }
 
-int time_up_signal() {
-    return SIGRTMIN + 1;
+void on_release(const volatile void*) {}
+
+void bound_memory() {
+    __sanitizer_install_malloc_and_free_hooks(on_allocation, on_release);
 }
+void start_counting() {
+    held_before_run = __sanitizer_get_current_allocated_bytes();
+}
+#else
+void bound_memory() {
+    // The large stack's address space counts against the limit, and the
+    // harness's own data (libFuzzer's corpus) needs room too.
+    quillo::limit_memory(quillo::kLargeStackBytes + (std::size_t{512} << 20));
+}
+void start_counting() {}
+#endif
 
 // Takes every painting call and keeps nothing. It shows 640 by 480 pixels,
 // like a window, so the rasterisers leave out what lies outside.
@@ -77,9 +126,49 @@ struct DiscardingCanvas final : quillo::Canvas {
     std::string error() const override { return {}; }
 };
 
+#ifdef QUILLO_FUZZ_SDL
+// SDL's software renderer on a surface, made once and kept: every input
+// paints on it, and each run ends by carrying out what SDL queued.
+struct SurfaceCanvas {
+    SurfaceCanvas() {
+        surface = SDL_CreateRGBSurfaceWithFormat(0, 160, 120, 32, SDL_PIXELFORMAT_ARGB8888);
+        renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
+        if (renderer == nullptr) {
+            std::fprintf(stderr, "fuzz_paint: %s\n", SDL_GetError());
+            std::abort();
+        }
+    }
+    SDL_Surface* surface;
+    SDL_Renderer* renderer;
+};
+
+SurfaceCanvas& surface_canvas() {
+    static SurfaceCanvas target;
+    return target;
+}
+
+quillo::Canvas& run_canvas() {
+    static quillo::SdlCanvas canvas(surface_canvas().renderer);
+    return canvas;
+}
+
+// Carries out the drawing SDL queued during the run.
+void finish_painting() {
+    SDL_RenderFlush(surface_canvas().renderer);
+}
+#else
+quillo::Canvas& run_canvas() {
+    static DiscardingCanvas canvas;
+    return canvas;
+}
+
+void finish_painting() {}
+#endif
+
 void set_up_once() {
     static const bool done = [] {
         quillo::set_memory_ceiling(kMemoryCeiling);
+        bound_memory();
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "SDL_VIDEODRIVER"}) {
             unsetenv(name);
@@ -87,72 +176,47 @@ void set_up_once() {
         // Programs that call `input` read the end of the input at once
         // instead of waiting on a terminal.
         if (std::freopen("/dev/null", "r", stdin) == nullptr) std::perror("fuzz_run: stdin");
-        if (const char* ms = std::getenv("QUILLO_FUZZ_RUN_MS")) {
-            const long v = std::strtol(ms, nullptr, 10);
-            if (v > 0) run_milliseconds = v;
+        // A first run interns the names the interpreter keeps for good
+        // (`main`); every input's own names are forgotten after it.
+        {
+            quillo::Program warm_up;
+            quillo::Interpreter interpreter;
+            interpreter.run(warm_up);
         }
-        struct sigaction action {};
-        action.sa_handler = on_time_up;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        if (sigaction(time_up_signal(), &action, nullptr) != 0) {
-            std::perror("fuzz_run: sigaction");
-            std::abort();
+        symbols_kept = quillo::Symbol::count();
+        if (const char* steps = std::getenv("QUILLO_FUZZ_RUN_STEPS")) {
+            const long long v = std::strtoll(steps, nullptr, 10);
+            if (v > 0) run_steps = static_cast<std::uint64_t>(v);
         }
         return true;
     }();
     (void)done;
 }
 
-// A one-shot timer that signals the calling thread, disarmed and deleted
-// when it goes out of scope.
-class RunTimer {
-  public:
-    explicit RunTimer(long milliseconds) {
-        sigevent event{};
-        event.sigev_notify = SIGEV_THREAD_ID;
-        event.sigev_signo = time_up_signal();
-        event._sigev_un._tid = static_cast<pid_t>(syscall(SYS_gettid));
-        if (timer_create(CLOCK_MONOTONIC, &event, &id_) != 0) {
-            std::perror("fuzz_run: timer_create");
-            std::abort();
-        }
-        itimerspec when{};
-        when.it_value.tv_sec = milliseconds / 1000;
-        when.it_value.tv_nsec = (milliseconds % 1000) * 1'000'000;
-        // Signalled again every few milliseconds after that, should the
-        // first signal be missed; a recorded stop keeps its first message.
-        when.it_interval.tv_nsec = 10'000'000;
-        timer_settime(id_, 0, &when, nullptr);
-    }
-    ~RunTimer() {
-        itimerspec off{};
-        timer_settime(id_, 0, &off, nullptr);
-        timer_delete(id_);
-    }
-    RunTimer(const RunTimer&) = delete;
-    RunTimer& operator=(const RunTimer&) = delete;
-
-  private:
-    timer_t id_{};
-};
-
 int tokenize_parse_run(std::string_view text) {
     set_up_once();
-    const quillo::TokenList tokens = quillo::tokenize(text);
-    const quillo::Program program = quillo::parse_program(tokens);
-    // Constructing the interpreter clears any stop recorded on this thread,
-    // so the timer is armed only after it.
-    quillo::Interpreter interpreter;
-    DiscardingCanvas canvas;
-    interpreter.graphics().attach_canvas(&canvas);
+    quillo::Program program;
     {
-        RunTimer timer(run_milliseconds);
-        quillo::run_guarded(interpreter, [&] { interpreter.run(program); });
+        const quillo::TokenList tokens = quillo::tokenize(text);
+        program = quillo::parse_program(tokens);
     }
-    // A signal that came after the run ended but before the timer was
-    // disarmed leaves a stop recorded; the next interpreter clears it.
+    // The driver does not run what the parser could not follow.
+    if (program.too_deep) return 0;
+    quillo::Interpreter interpreter;
+    interpreter.set_step_budget(run_steps);
+    start_counting();
+    quillo::Canvas& canvas = run_canvas();
+    interpreter.graphics().attach_canvas(&canvas);
+    quillo::run_guarded(interpreter, [&] { interpreter.run(program); });
+    finish_painting();
     return 0;
+}
+
+// One input, its tree and interpreter released before its names are.
+int run_input(std::string_view text) {
+    const int result = tokenize_parse_run(text);
+    quillo::Symbol::forget_since(symbols_kept);
+    return result;
 }
 
 } // namespace
@@ -165,8 +229,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
 #ifdef QUILLO_REPLAY
-    return tokenize_parse_run(text);
+    return run_input(text);
 #else
-    return quillo::run_on_large_stack([text] { return tokenize_parse_run(text); });
+    return quillo::fuzzing::StackWorker::instance().run([text] { return run_input(text); });
 #endif
 }
