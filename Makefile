@@ -7,7 +7,7 @@ SCRIPT ?= examples/hello.ql
 ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps build bench sanitize fuzz fuzz-run format
+.PHONY: run test deps build bench sanitize fuzz fuzz-run fuzz-paint format
 
 run: build
 	./$(BUILD)/quillo $(ARGS) $(SCRIPT)
@@ -51,19 +51,22 @@ fuzz: deps
 	  build-fuzz/corpus tests/fuzz/corpus
 
 # Coverage-guided fuzzing of the interpreter: each input is parsed and run,
-# stopped after 50 ms. The golden scripts and examples seed it; new inputs
-# gather in build-fuzz/run-corpus, crashing inputs in build-fuzz/run-artifacts.
-# What the scripts print is discarded (-close_fd_mask=3; crash reports still
-# show).
-fuzz-run: deps
-	@command -v clang++ >/dev/null || { echo "make fuzz-run needs clang++ and libFuzzer: apt-get install clang libclang-rt-14-dev" >&2; exit 1; }
+# stopped after 1,000 loop turns and calls. The golden scripts and examples
+# seed it; new inputs gather in build-fuzz/run-corpus, crashing inputs in
+# build-fuzz/run-artifacts. What the scripts print is discarded
+# (-close_fd_mask=3; crash reports still show). make fuzz-paint does the same
+# with the drawing built-ins painting through SDL's software renderer.
+fuzz-run: FUZZ_TARGET = fuzz_run
+fuzz-paint: FUZZ_TARGET = fuzz_paint
+fuzz-run fuzz-paint: deps
+	@command -v clang++ >/dev/null || { echo "make $@ needs clang++ and libFuzzer: apt-get install clang libclang-rt-14-dev" >&2; exit 1; }
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLO_FUZZ=ON -DQUILLO_TESTS=OFF
-	cmake --build build-fuzz --target fuzz_run -j $(JOBS)
-	mkdir -p build-fuzz/run-corpus build-fuzz/run-artifacts build-fuzz/run-seeds
+	cmake --build build-fuzz --target $(FUZZ_TARGET) -j $(JOBS)
+	mkdir -p build-fuzz/$(FUZZ_TARGET)-corpus build-fuzz/run-artifacts build-fuzz/run-seeds
 	cp tests/interpreter/*.ql tests/builtins/*.ql tests/graphics/*.ql examples/*.ql build-fuzz/run-seeds/
-	./build-fuzz/fuzz_run -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) -timeout=10 \
+	./build-fuzz/$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) -timeout=10 \
 	  -close_fd_mask=3 -dict=tests/fuzz/quillo.dict -artifact_prefix=build-fuzz/run-artifacts/ \
-	  build-fuzz/run-corpus tests/fuzz/run-corpus build-fuzz/run-seeds
+	  build-fuzz/$(FUZZ_TARGET)-corpus tests/fuzz/run-corpus build-fuzz/run-seeds
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
