@@ -41,6 +41,13 @@ void draw_triangle(Canvas& canvas, const Value::TriangleData& t);
 // One horizontal line per row, from the corners' rows in single precision.
 void fill_triangle(Canvas& canvas, const Value::TriangleData& t);
 
+// Bounds the painting a harness lets one run do, as the interpreter's step
+// budget bounds its loop turns and calls: every 65,536 steps of any shape's
+// walk spend one block, and when `blocks` are spent the run is stopped with
+// the step-budget message (the walk then ends). The budget belongs to the
+// calling thread; without one, walks are bounded only by their shapes.
+void set_walk_budget(std::uint64_t blocks);
+
 // A single-precision position as a 32-bit integer: truncated toward zero,
 // saturating at the limits, NaN giving 0.
 std::int32_t to_int32(float v);

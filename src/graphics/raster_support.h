@@ -61,12 +61,20 @@ inline bool may_show(Span span, std::int64_t low, std::int64_t high) {
     return false;
 }
 
-// A huge shape takes long to paint. Every so many steps a walk looks
-// whether the run is being stopped (an interruption at the interactive
-// prompt, say) and then ends early.
+// Spends one block of the walk budget (see set_walk_budget), stopping the
+// run when it is gone.
+void spend_walk_block();
+
+// A huge shape takes long to paint. Every so many steps a walk spends a
+// block of the walk budget and looks whether the run is being stopped (an
+// interruption at the interactive prompt, say), and then ends early.
 class StopCheck {
   public:
-    bool stop() { return (++steps_ & 0xFFFF) == 0 && must_stop(); }
+    bool stop() {
+        if ((++steps_ & 0xFFFF) != 0) return false;
+        spend_walk_block();
+        return must_stop();
+    }
 
   private:
     std::uint32_t steps_ = 0;

@@ -44,6 +44,7 @@
 
 #include "driver/large_stack.h"
 #include "graphics/canvas.h"
+#include "graphics/raster.h"
 #include "graphics/sdl_canvas.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/memory.h"
@@ -62,6 +63,10 @@ namespace {
 // the instrumented build, so the fuzzer tries over a thousand inputs a
 // second.
 constexpr std::uint64_t kRunSteps = 1'000;
+// Painting is bounded too: a loop of 1,000 turns may paint a shape each
+// turn whose walk takes millions of steps, all of them on the canvas. A run
+// may walk 16 blocks of 65,536 steps (see set_walk_budget).
+constexpr std::uint64_t kWalkBlocks = 16;
 // Ranges larger than this are refused.
 constexpr std::size_t kMemoryCeiling = std::size_t{4} << 20;
 
@@ -224,6 +229,7 @@ int tokenize_parse_run(std::string_view text) {
     if (program.too_deep) return 0;
     quillo::Interpreter interpreter;
     interpreter.set_step_budget(run_steps);
+    quillo::set_walk_budget(kWalkBlocks);
     start_counting();
     quillo::Canvas& canvas = run_canvas();
     interpreter.graphics().attach_canvas(&canvas);

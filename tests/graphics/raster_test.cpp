@@ -542,5 +542,22 @@ TEST(Rasterisers, HugeShapesEndEarlyWhenTheRunIsStopped) {
     EXPECT_GT(c.count, 0u);
 }
 
+// A harness's walk budget ends a shape that would paint for long, and stops
+// the run with the step-budget message; the next run gets a fresh budget.
+TEST(Rasterisers, WalkBudgetStopsTheRunAfterItsBlocks) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    for (int run = 0; run < 2; ++run) {
+        CountingCanvas c;
+        set_walk_budget(3);
+        fill_circle(c, kMax, std::numeric_limits<std::int32_t>::min(), kMax);
+        const char* message = stop_message();
+        init_stack_guard();
+        EXPECT_STREQ(message, kStepBudgetMessage);
+        EXPECT_LE(c.count, 65536u * 3 * 4);
+        EXPECT_GT(c.count, 65536u * 2 * 4);
+    }
+    set_walk_budget(UINT64_MAX);
+}
+
 } // namespace
 } // namespace quillo
