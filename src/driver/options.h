@@ -6,14 +6,24 @@
 
 namespace quillo {
 
+// What the first plain argument asks for, when it is not a script path.
+enum class Request { Run, Help, Version };
+
 struct Options {
     bool verbose = false;
     std::string script_path; // empty: no script, start the interactive loop
+    Request request = Request::Run;
 };
 
 // Scans the arguments after the program's own name. "--verbose" and "-v"
 // (exactly) set verbose, anywhere and any number of times; the first other
 // argument that is not empty is the script path; later ones are ignored.
+//
+// "--help", "-h" and "--version" are answered when they stand where the
+// script path would be taken from (the first plain argument that is not
+// empty): none of them is a .ql path, so there they could only have ended
+// with "Error: Only .ql files are allowed.". After a path they are ignored
+// like any later argument, so `quillo game.ql --help` still runs the game.
 //
 // Arguments are taken as the bytes the system passed, whether or not they are
 // valid UTF-8: a path is a byte string to the file system, so a script whose

@@ -8,6 +8,7 @@
 #include "driver/log.h"
 #include "driver/script_file.h"
 #include "driver/stop_signals.h"
+#include "driver/usage.h"
 #include "interpreter/console.h"
 #include "interpreter/interpreter.h"
 #include "lexer/lexer.h"
@@ -101,6 +102,10 @@ int run_script(const Options& options) {
 }
 
 int driver_main(const Options& options) {
+    if (options.request != Request::Run) {
+        write_output(options.request == Request::Help ? usage_text() : version_text());
+        return 0;
+    }
     if (options.script_path.empty()) {
         // The verbose switch has no effect here.
         run_interactive_loop();

@@ -46,6 +46,28 @@ TEST(Options, SwitchAnywhereFirstPathWins) {
     EXPECT_EQ(o.script_path, "\xff\xfe.ql") << "non-UTF-8 bytes are kept as they are";
 }
 
+// Help and version are answered only where the script path would be taken.
+TEST(Options, HelpAndVersionOnlyInThePathsPlace) {
+    const struct {
+        std::vector<std::string> args;
+        Request request;
+        const char* path;
+    } cases[] = {
+        {{"--help"}, Request::Help, ""},
+        {{"-v", "-h", "a.ql"}, Request::Help, ""},
+        {{"", "--version"}, Request::Version, ""},
+        {{"a.ql", "--help"}, Request::Run, "a.ql"},
+        {{"a.ql", "--version", "-h"}, Request::Run, "a.ql"},
+        {{"-help"}, Request::Run, "-help"},
+        {{"--HELP"}, Request::Run, "--HELP"},
+    };
+    for (const auto& c : cases) {
+        const Options o = parse_options(c.args);
+        EXPECT_EQ(o.request, c.request) << c.args.back();
+        EXPECT_EQ(o.script_path, c.path) << c.args.back();
+    }
+}
+
 TEST(ReadScript, ReturnsEveryByteAroundTheReadBufferSize) {
     const ScratchDir dir;
     for (std::size_t size : {std::size_t{0}, std::size_t{65535}, std::size_t{65536},
