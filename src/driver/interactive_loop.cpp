@@ -155,7 +155,12 @@ void run_interactive_loop() {
         write_output(depth.balanced() ? ">>> " : "... ");
         flush_output();
         if (!read_line(line)) {
-            if (!InterruptHandler::take_read_interrupt()) break;
+            if (!InterruptHandler::take_read_interrupt()) {
+                // Ctrl-D at a terminal: the shell's prompt that follows
+                // starts on a line of its own, not after ">>> ".
+                if (isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) write_output("\n");
+                break;
+            }
             // Ctrl-C at the prompt: a fresh start for the input.
             write_output("\n");
             pending.clear();

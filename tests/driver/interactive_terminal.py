@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The interactive loop at a terminal: Ctrl-C stops a running input and
 returns to the prompt with everything defined so far, and at the prompt it
-drops an unfinished input.
+drops an unfinished input; Ctrl-D ends the session on a fresh line.
 
 Usage: interactive_terminal.py QUILLO_BINARY
 
@@ -90,6 +90,23 @@ def main(binary):
     s.send(b"exit\r")
     s.read_until(b"Goodbye!")
     status = s.finish()
+    assert os.WIFEXITED(status) and os.WEXITSTATUS(status) == 0, status
+
+    # Ctrl-D at the prompt ends the session quietly, on a fresh line.
+    s = Session(binary)
+    s.read_until(b">>> ")
+    s.send(b"\x04")
+    rest = b""
+    while True:
+        try:
+            data = os.read(s.fd, 4096)
+        except OSError:
+            break
+        if not data:
+            break
+        rest += data
+    status = s.finish()
+    assert rest == b"\r\n", rest
     assert os.WIFEXITED(status) and os.WEXITSTATUS(status) == 0, status
     print("interactive terminal: all checks passed")
 
