@@ -9,7 +9,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: run test deps build bench sanitize fuzz fuzz-run fuzz-paint format
 
-run: build
+# Builds the interpreter alone (the tests and tools are left for make test).
+run: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) --target quillo -j $(JOBS)
 	./$(BUILD)/quillo $(ARGS) $(SCRIPT)
 
 test: build
