@@ -1,6 +1,7 @@
 // The command line: the verbose switch and the script path.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,20 @@ struct Options {
     bool verbose = false;
     std::string script_path; // empty: no script, start the interactive loop
     Request request = Request::Run;
+    // Frames a second for windows (0: no pacing), from "--fps N" or
+    // "--fps=N" anywhere on the line.
+    std::uint32_t fps = 60;
+    // "--fps" without a whole number from 0 to 1000 after it.
+    bool bad_fps = false;
 };
 
 // Scans the arguments after the program's own name. "--verbose" and "-v"
 // (exactly) set verbose, anywhere and any number of times; the first other
 // argument that is not empty is the script path; later ones are ignored.
+//
+// "--fps" takes the next argument as its value (or the text after
+// "--fps="), wherever it stands. It was never a .ql path, so a script run
+// without it means what it meant.
 //
 // "--help", "-h" and "--version" are answered when they stand where the
 // script path would be taken from (the first plain argument that is not

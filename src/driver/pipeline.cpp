@@ -9,12 +9,18 @@
 #include "driver/script_file.h"
 #include "driver/stop_signals.h"
 #include "driver/usage.h"
+#include "graphics/frame_pacing.h"
 #include "interpreter/console.h"
 #include "interpreter/interpreter.h"
 #include "lexer/lexer.h"
 #include "parser/parser.h"
 
 namespace quillo {
+
+namespace {
+constexpr const char* kBadFpsMessage =
+    "Error: --fps takes a whole number of frames a second, from 0 (no pacing) to 1000.\n";
+} // namespace
 
 namespace {
 
@@ -102,6 +108,11 @@ int run_script(const Options& options) {
 }
 
 int driver_main(const Options& options) {
+    if (options.bad_fps && options.request == Request::Run) {
+        write_diagnostic(kBadFpsMessage);
+        return 1;
+    }
+    set_frame_rate(options.fps);
     if (options.request != Request::Run) {
         write_output(options.request == Request::Help ? usage_text() : version_text());
         return 0;

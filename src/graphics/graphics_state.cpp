@@ -154,7 +154,10 @@ bool GraphicsState::window_size(std::uint32_t& width, std::uint32_t& height) con
 }
 
 void GraphicsState::present() {
-    if (graphics_) SDL_RenderPresent(graphics_->renderer());
+    if (graphics_) {
+        pacer_.wait_for_frame();
+        SDL_RenderPresent(graphics_->renderer());
+    }
     if (!event_pump_) return;
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {

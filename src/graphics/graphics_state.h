@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "graphics/canvas.h"
+#include "graphics/frame_pacing.h"
 #include "graphics/graphics_context.h"
 
 namespace quillo {
@@ -30,7 +31,8 @@ class GraphicsState {
     bool is_open() const { return window_open_; }
     // The window's current size as SDL reports it; false without a window.
     bool window_size(std::uint32_t& width, std::uint32_t& height) const;
-    // Shows the frame, then takes every pending event.
+    // Waits until the frame is due (see frame_pacing.h), shows it, then
+    // takes every pending event. Without a window nothing waits.
     void present();
 
     // Where drawing goes, or nullptr when there is no window.
@@ -46,6 +48,7 @@ class GraphicsState {
     bool graphics_started_ = false;
     bool window_open_ = false;
     Canvas* canvas_ = nullptr;
+    FramePacer pacer_;
 };
 
 } // namespace quillo

@@ -68,6 +68,32 @@ TEST(Options, HelpAndVersionOnlyInThePathsPlace) {
     }
 }
 
+// --fps takes its value from the next argument or after "=", anywhere.
+TEST(Options, FpsTakesAWholeNumberUpToAThousand) {
+    const struct {
+        std::vector<std::string> args;
+        std::uint32_t fps;
+        bool bad;
+        const char* path;
+    } cases[] = {
+        {{"a.ql"}, 60, false, "a.ql"},
+        {{"--fps", "30", "a.ql"}, 30, false, "a.ql"},
+        {{"a.ql", "--fps=0"}, 0, false, "a.ql"},
+        {{"--fps", "1000"}, 1000, false, ""},
+        {{"--fps", "a.ql"}, 60, true, ""},
+        {{"a.ql", "--fps"}, 60, true, "a.ql"},
+        {{"--fps=1001", "a.ql"}, 60, true, "a.ql"},
+        {{"--fps=-1"}, 60, true, ""},
+        {{"--fps="}, 60, true, ""},
+    };
+    for (const auto& c : cases) {
+        const Options o = parse_options(c.args);
+        EXPECT_EQ(o.fps, c.fps) << c.args[0];
+        EXPECT_EQ(o.bad_fps, c.bad) << c.args[0];
+        EXPECT_EQ(o.script_path, c.path) << c.args[0];
+    }
+}
+
 TEST(ReadScript, ReturnsEveryByteAroundTheReadBufferSize) {
     const ScratchDir dir;
     for (std::size_t size : {std::size_t{0}, std::size_t{65535}, std::size_t{65536},
