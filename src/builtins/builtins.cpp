@@ -54,6 +54,11 @@ constexpr std::array<Entry, kBuiltinCount> kEntries = {{
 
 } // namespace
 
+std::string_view builtin_name(Builtin builtin) {
+    const auto i = static_cast<std::size_t>(builtin);
+    return i < kNames.size() ? kNames[i] : std::string_view();
+}
+
 Builtin builtin_named(Symbol name) {
     return resolve(name.text());
 }

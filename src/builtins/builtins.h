@@ -62,6 +62,8 @@ inline constexpr std::size_t kBuiltinCount = static_cast<std::size_t>(Builtin::N
 // The built-in a name calls, or Builtin::None. Names are compared exactly
 // (case-sensitively).
 Builtin builtin_named(Symbol name);
+// The name a built-in is called by.
+std::string_view builtin_name(Builtin builtin);
 
 // Calls are resolved by name: a built-in of that name if there is one
 // (decided once per name, when the call is compiled), otherwise the user

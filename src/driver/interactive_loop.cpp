@@ -7,9 +7,12 @@
 #include <cstdio>
 #include <limits>
 #include <new>
+#include <set>
 #include <stdexcept>
 #include <string>
 
+#include "builtins/builtins.h"
+#include "driver/line_editor.h"
 #include "interpreter/console.h"
 #include "interpreter/interpreter.h"
 #include "interpreter/stack_guard.h"
@@ -95,10 +98,14 @@ class InterruptHandler {
 // as they are for the next input. A stop (recursion too deep, out of
 // memory) is reported and ends this input only, as does running out of
 // memory while reading it.
-void run_input(Interpreter& interpreter, const std::string& text) {
+// The names it reads are added to `names` (for completion).
+void run_input(Interpreter& interpreter, const std::string& text, std::set<std::string>& names) {
     Program program;
     try {
         const TokenList tokens = tokenize(text);
+        for (const Token& t : tokens) {
+            if (t.kind == TokenKind::Identifier) names.insert(t.text());
+        }
         program = parse_program(tokens);
     } catch (const std::bad_alloc&) {
         report_abort(kOutOfMemoryMessage);
@@ -123,6 +130,25 @@ void run_input(Interpreter& interpreter, const std::string& text) {
     input_running = 0;
     // An interrupt that arrived just as the input ended is dropped.
     if (stop_message() != nullptr) interpreter.clear_signals();
+}
+
+// What Tab may complete a word to: the keywords, the built-ins, and the
+// names typed so far that hold a value now.
+std::vector<std::string> completions(std::string_view prefix, Interpreter& interpreter,
+                                     const std::set<std::string>& names) {
+    std::vector<std::string> out;
+    auto offer = [&](std::string_view name) {
+        if (name.starts_with(prefix)) out.emplace_back(name);
+    };
+    for (const std::string_view k : keyword_texts())
+        offer(k);
+    for (std::size_t i = 0; i < kBuiltinCount; ++i)
+        offer(builtin_name(static_cast<Builtin>(i)));
+    for (auto it = names.lower_bound(std::string(prefix)); it != names.end(); ++it) {
+        if (!it->starts_with(prefix)) break;
+        if (!interpreter.environment().get_variable(Symbol(*it)).is_null()) out.push_back(*it);
+    }
+    return out;
 }
 
 } // namespace
@@ -151,10 +177,22 @@ void run_interactive_loop() {
     // The lines of an input that is not complete yet, joined by line feeds.
     std::string pending;
     std::string line;
+    std::set<std::string> names;
+    // At a terminal lines are read through the line editor; from a file or
+    // a pipe they are read plainly, exactly as typed.
+    const std::unique_ptr<LineEditor> editor = LineEditor::open_on_terminal(
+        [&](std::string_view prefix) { return completions(prefix, interpreter, names); });
     for (;;) {
-        write_output(depth.balanced() ? ">>> " : "... ");
-        flush_output();
-        if (!read_line(line)) {
+        const char* prompt = depth.balanced() ? ">>> " : "... ";
+        bool got = false;
+        if (editor) {
+            got = editor->read_line(prompt, line);
+        } else {
+            write_output(prompt);
+            flush_output();
+            got = read_line(line);
+        }
+        if (!got) {
             if (!InterruptHandler::take_read_interrupt()) {
                 // Ctrl-D at a terminal: the shell's prompt that follows
                 // starts on a line of its own, not after ">>> ".
@@ -186,7 +224,9 @@ void run_interactive_loop() {
         }
         std::string input;
         input.swap(pending);
-        run_input(interpreter, input);
+        // A multi-line input is recalled as one entry.
+        if (editor) editor->remember(input);
+        run_input(interpreter, input, names);
     }
     flush_output();
 }

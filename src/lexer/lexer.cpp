@@ -381,4 +381,12 @@ TokenList tokenize(std::string_view text) {
     return Lexer(text).run();
 }
 
+std::span<const std::string_view> keyword_texts() {
+    static constexpr std::string_view kKeywords[] = {
+        "and", "break", "catch", "continue", "def", "else",   "false", "for", "global", "if",
+        "in",  "let",   "match", "not",      "or",  "return", "true",  "try", "while",
+    };
+    return kKeywords;
+}
+
 } // namespace quillo

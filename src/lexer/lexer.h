@@ -1,6 +1,7 @@
 // The lexer: one forward pass from program text to tokens.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "lexer/token.h"
@@ -16,5 +17,9 @@ namespace quillo {
 // identifier: it is skipped where a token would begin and ends an identifier.
 // Inside a string literal the bytes are kept as they are.
 TokenList tokenize(std::string_view text);
+
+// The text of every keyword, for tools that offer them (the prompt's
+// completion).
+std::span<const std::string_view> keyword_texts();
 
 } // namespace quillo

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """The interactive loop at a terminal: Ctrl-C stops a running input and
 returns to the prompt with everything defined so far, and at the prompt it
-drops an unfinished input; Ctrl-D ends the session on a fresh line.
+drops an unfinished input; Ctrl-D ends the session on a fresh line. Lines
+are edited (arrows, Ctrl-A, Tab completion) and the history, a multi-line
+input as one entry, survives a restart.
 
 Usage: interactive_terminal.py QUILLO_BINARY
 
@@ -13,7 +15,10 @@ import os
 import pty
 import select
 import sys
+import tempfile
 import time
+
+UP, RIGHT, HOME_KEY = b"\x1b[A", b"\x1b[C", b"\x01"
 
 
 class Session:
@@ -87,10 +92,39 @@ def main(binary):
     s.read_until(b"null")
     s.read_until(b">>> ")
 
+    # Tab completes a bound name; arrow up recalls the last input, which is
+    # then edited in its middle.
+    s.send(b"let total = 40\r")
+    s.read_until(b">>> ")
+    s.send(b"print(tot\t + 2)\r")
+    s.read_until(b"42")
+    s.read_until(b">>> ")
+    s.send(UP + HOME_KEY + RIGHT * 6 + b"len([1]) + \r")
+    s.read_until(b"43")
+    s.read_until(b">>> ")
+    s.send(b"def five() {\r")
+    s.read_until(b"... ")
+    s.send(b"return 5\r")
+    s.read_until(b"... ")
+    s.send(b"}\r")
+    s.read_until(b">>> ")
+
     s.send(b"exit\r")
     s.read_until(b"Goodbye!")
     status = s.finish()
     assert os.WIFEXITED(status) and os.WEXITSTATUS(status) == 0, status
+
+    # A new session recalls the multi-line definition as one entry.
+    s = Session(binary)
+    s.read_until(b">>> ")
+    s.send(UP + b"\r")
+    s.read_until(b">>> ")
+    s.send(b"print(five() * 2)\r")
+    s.read_until(b"10")
+    s.read_until(b">>> ")
+    s.send(b"exit\r")
+    s.read_until(b"Goodbye!")
+    s.finish()
 
     # Ctrl-D at the prompt ends the session quietly, on a fresh line.
     s = Session(binary)
@@ -106,12 +140,18 @@ def main(binary):
             break
         rest += data
     status = s.finish()
-    assert rest == b"\r\n", rest
+    # The line editor shows the key as ^D, as shells do.
+    assert rest in (b"\r\n", b"^D\r\n"), rest
     assert os.WIFEXITED(status) and os.WEXITSTATUS(status) == 0, status
     print("interactive terminal: all checks passed")
 
 
 if __name__ == "__main__":
+    # The history file goes to a home of the test's own; a terminal names
+    # its type.
+    home = tempfile.TemporaryDirectory()
+    os.environ["HOME"] = home.name
+    os.environ["TERM"] = "xterm"
     try:
         main(sys.argv[1])
     except AssertionError as e:
