@@ -343,6 +343,7 @@ struct RangeNode final : ExprNode {
         std::int64_t from = 0;
         std::uint64_t length = 0;
         if (!range_span(in, *start, *end, from, length)) return Value();
+        if (in.spend_steps(length / Interpreter::kRangeStepNumbers)) return Value();
         std::vector<Value> items;
         try {
             items.reserve(static_cast<std::size_t>(length));

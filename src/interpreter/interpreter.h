@@ -141,6 +141,18 @@ class Interpreter {
     // Counts one loop turn or call; true (and the run stopped) when that
     // spends the budget.
     bool spend_step() { return --steps_left_ == 0 && budget_spent(); }
+    // Counts bulk work as that many steps at once (a range spends one step
+    // per kRangeStepNumbers numbers it makes); true (and the run stopped)
+    // when that spends the budget.
+    bool spend_steps(std::uint64_t steps) {
+        if (steps < steps_left_) {
+            steps_left_ -= steps;
+            return false;
+        }
+        steps_left_ = 0;
+        return budget_spent();
+    }
+    static constexpr std::uint64_t kRangeStepNumbers = 4096;
 
   private:
     bool budget_spent();
