@@ -7,7 +7,7 @@ SCRIPT ?= examples/hello.ql
 ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps build bench sanitize fuzz fuzz-run fuzz-paint format
+.PHONY: run test deps build install bench sanitize fuzz fuzz-run fuzz-paint format
 
 # Builds the interpreter alone (the tests and tools are left for make test).
 run: deps
@@ -24,6 +24,15 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Puts quillo on the PATH: PREFIX/bin/quillo, its manual page, the guide
+# and examples in PREFIX/share/doc/quillo, the editor files in
+# PREFIX/share/quillo/editors. PREFIX=~/.local needs no root.
+PREFIX ?= /usr/local
+install: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) --target quillo -j $(JOBS)
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # Benchmarks (not tests): see bench/README.md.
 bench: build

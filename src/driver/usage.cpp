@@ -26,8 +26,9 @@ std::string usage_text() {
            "          the program is nested too deeply or too large for memory\n"
            "  128+N   stopped by signal N (130 for Ctrl-C, 143 for SIGTERM)\n"
            "\n"
-           "The language guide is docs/language.md beside the sources (and the\n"
-           "examples are in examples/).\n";
+           "The language guide is docs/language.md beside the sources, and\n"
+           "share/doc/quillo/language.md where quillo is installed (with the\n"
+           "examples); `man quillo` says the same as this.\n";
 }
 
 std::string version_text() {

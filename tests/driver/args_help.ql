@@ -19,5 +19,6 @@ print("not run")
 # expect:           the program is nested too deeply or too large for memory
 # expect:   128+N   stopped by signal N (130 for Ctrl-C, 143 for SIGTERM)
 # expect:
-# expect: The language guide is docs/language.md beside the sources (and the
-# expect: examples are in examples/).
+# expect: The language guide is docs/language.md beside the sources, and
+# expect: share/doc/quillo/language.md where quillo is installed (with the
+# expect: examples); `man quillo` says the same as this.
