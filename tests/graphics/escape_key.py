@@ -192,7 +192,7 @@ def examples_end_on_escape(binary, directory, started):
     """The graphics examples run until Escape and then end cleanly."""
     for name, output in (("bouncing_balls.ql", rb"Shown [1-9][0-9]* frames\.\n"),
                          ("landscape.ql", rb""), ("life.ql", rb""),
-                         ("sierpinski.ql", rb"")):
+                         ("sierpinski.ql", rb""), ("clock.ql", rb"")):
         program = Program(binary, EXAMPLES, name)
         started.append(program)
         window = find_window(program)
