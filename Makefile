@@ -7,7 +7,7 @@ SCRIPT ?= examples/hello.ql
 ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps build install bench sanitize fuzz fuzz-run fuzz-paint format
+.PHONY: run test deps build install screenshots bench sanitize fuzz fuzz-run fuzz-paint format
 
 # Builds the interpreter alone (the tests and tools are left for make test).
 run: deps
@@ -33,6 +33,13 @@ install: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) --target quillo -j $(JOBS)
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Pictures of the graphics examples for the guide and the README, taken
+# from the real programs on a virtual X server (docs/images/*.png).
+screenshots: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) --target quillo -j $(JOBS)
+	./scripts/screenshots $(BUILD)
 
 # Benchmarks (not tests): see bench/README.md.
 bench: build
