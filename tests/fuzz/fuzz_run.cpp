@@ -44,6 +44,7 @@
 
 #include "driver/large_stack.h"
 #include "graphics/canvas.h"
+#include "graphics/frame_pacing.h"
 #include "graphics/raster.h"
 #include "graphics/sdl_canvas.h"
 #include "interpreter/interpreter.h"
@@ -187,6 +188,9 @@ void set_up_once() {
     static const bool done = [] {
         quillo::set_memory_ceiling(kMemoryCeiling);
         bound_memory();
+        // Windows show each frame at once: waiting for the next frame would
+        // make a loop of 1,000 presents last 16 s.
+        quillo::set_frame_rate(0);
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "SDL_VIDEODRIVER"}) {
             unsetenv(name);
