@@ -120,6 +120,9 @@ def main(binary):
     # A new session recalls the multi-line definition as one entry.
     s = Session(binary)
     s.read_until(b">>> ")
+    # Keys typed before the editor has taken the terminal may be lost, as
+    # for a person typing ahead; wait for it.
+    time.sleep(0.5)
     s.send(UP + b"\r")
     s.read_until(b">>> ")
     s.send(b"print(five() * 2)\r")
@@ -132,9 +135,14 @@ def main(binary):
     # Ctrl-D at the prompt ends the session quietly, on a fresh line.
     s = Session(binary)
     s.read_until(b">>> ")
+    time.sleep(0.5)
     s.send(b"\x04")
     rest = b""
-    while True:
+    deadline = time.monotonic() + 20
+    while time.monotonic() < deadline:
+        ready, _, _ = select.select([s.fd], [], [], 1.0)
+        if not ready:
+            continue
         try:
             data = os.read(s.fd, 4096)
         except OSError:
@@ -142,6 +150,8 @@ def main(binary):
         if not data:
             break
         rest += data
+    else:
+        raise AssertionError(f"Ctrl-D did not end the session: {rest!r}")
     status = s.finish()
     # The line editor shows the key as ^D, as shells do.
     assert rest in (b"\r\n", b"^D\r\n"), rest
