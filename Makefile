@@ -7,12 +7,9 @@ SCRIPT ?= examples/hello.ql
 ARGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: run test deps build install screenshots bench sanitize fuzz fuzz-run fuzz-paint format
+.PHONY: run test deps configure build interpreter install screenshots bench sanitize fuzz fuzz-run fuzz-paint format
 
-# Builds the interpreter alone (the tests and tools are left for make test).
-run: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) --target quillo -j $(JOBS)
+run: interpreter
 	./$(BUILD)/quillo $(ARGS) $(SCRIPT)
 
 test: build
@@ -21,24 +18,26 @@ test: build
 deps:
 	./scripts/install-deps
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The interpreter alone (the tests and tools are left for make test).
+interpreter: configure
+	cmake --build $(BUILD) --target quillo -j $(JOBS)
 
 # Puts quillo on the PATH: PREFIX/bin/quillo, its manual page, the guide
 # and examples in PREFIX/share/doc/quillo, the editor files in
 # PREFIX/share/quillo/editors. PREFIX=~/.local needs no root.
 PREFIX ?= /usr/local
-install: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) --target quillo -j $(JOBS)
+install: interpreter
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # Pictures of the graphics examples for the guide and the README, taken
 # from the real programs on a virtual X server (docs/images/*.png).
-screenshots: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) --target quillo -j $(JOBS)
+screenshots: interpreter
 	./scripts/screenshots $(BUILD)
 
 # Benchmarks (not tests): see bench/README.md.

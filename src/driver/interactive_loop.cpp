@@ -98,13 +98,14 @@ class InterruptHandler {
 // as they are for the next input. A stop (recursion too deep, out of
 // memory) is reported and ends this input only, as does running out of
 // memory while reading it.
-// The names it reads are added to `names` (for completion).
-void run_input(Interpreter& interpreter, const std::string& text, std::set<std::string>& names) {
+// The names it reads are added to `names` when there is such a set (Tab
+// completion at a terminal keeps one).
+void run_input(Interpreter& interpreter, const std::string& text, std::set<std::string>* names) {
     Program program;
     try {
         const TokenList tokens = tokenize(text);
         for (const Token& t : tokens) {
-            if (t.kind == TokenKind::Identifier) names.insert(t.text());
+            if (names != nullptr && t.kind == TokenKind::Identifier) names->insert(t.text());
         }
         program = parse_program(tokens);
     } catch (const std::bad_alloc&) {
@@ -226,7 +227,7 @@ void run_interactive_loop() {
         input.swap(pending);
         // A multi-line input is recalled as one entry.
         if (editor) editor->remember(input);
-        run_input(interpreter, input, names);
+        run_input(interpreter, input, editor ? &names : nullptr);
     }
     flush_output();
 }

@@ -6,7 +6,8 @@ namespace quillo {
 
 namespace {
 
-// A whole number of frames a second from 0 to 1000, digits only.
+// A whole number of frames a second from 0 to kMaxFrameRate, digits only
+// (at most four of them, so the value cannot overflow).
 bool read_fps(std::string_view text, std::uint32_t& fps) {
     if (text.empty() || text.size() > 4) return false;
     std::uint32_t v = 0;
@@ -14,7 +15,7 @@ bool read_fps(std::string_view text, std::uint32_t& fps) {
         if (c < '0' || c > '9') return false;
         v = v * 10 + static_cast<std::uint32_t>(c - '0');
     }
-    if (v > 1000) return false;
+    if (v > kMaxFrameRate) return false;
     fps = v;
     return true;
 }

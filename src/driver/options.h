@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/frame_pacing.h"
+
 namespace quillo {
 
 // What the first plain argument asks for, when it is not a script path.
@@ -16,8 +18,8 @@ struct Options {
     Request request = Request::Run;
     // Frames a second for windows (0: no pacing), from "--fps N" or
     // "--fps=N" anywhere on the line.
-    std::uint32_t fps = 60;
-    // "--fps" without a whole number from 0 to 1000 after it.
+    std::uint32_t fps = kDefaultFrameRate;
+    // "--fps" without a whole number from 0 to kMaxFrameRate after it.
     bool bad_fps = false;
 };
 

@@ -18,11 +18,9 @@
 namespace quillo {
 
 namespace {
+
 constexpr const char* kBadFpsMessage =
     "Error: --fps takes a whole number of frames a second, from 0 (no pacing) to 1000.\n";
-} // namespace
-
-namespace {
 
 // Runs one loading phase (tokenizing or parsing), which works outside the
 // guarded run. Running out of memory in it is reported and fails it.

@@ -12,16 +12,17 @@
 // limit, reports it).
 //
 // Memory is bounded too, as a loop that doubles a text needs few steps: the
-// ceiling is lowered to 4 MiB, so that a range of more than 250,000
-// numbers is refused instead of being built, and a run that holds more than
-// that stops with "out of memory". (Building and dropping larger values
-// takes most of the time of the inputs that do it, and reaches no code a
-// smaller one does not.) Plain builds enforce it as the driver does, with the data limit;
-// sanitized builds (whose shadow memory rules the data limit out) watch
-// every large allocation through the sanitizer's allocation hook and stop
-// the run once the ceiling is passed (libFuzzer's RSS limit is 2 GB). What
-// scripts print goes to standard output: run libFuzzer with -close_fd_mask=3 (make fuzz-run does),
-// the corpus replay discards it. Standard input is empty (/dev/null).
+// ceiling is lowered to 4 MiB, so that a range of more than 250,000 numbers
+// is refused instead of being built, and a run that holds more than that
+// stops with "out of memory". (Building and dropping larger values takes
+// most of the time of the inputs that do it, and reaches no code a smaller
+// one does not.) Plain builds enforce it as the driver does, with the data
+// limit; sanitized builds (whose shadow memory rules the data limit out)
+// watch every large allocation through the sanitizer's allocation hook and
+// stop the run once the ceiling is passed (libFuzzer's RSS limit is 2 GB).
+// What scripts print goes to standard output: run libFuzzer with
+// -close_fd_mask=3 (make fuzz-run does), the corpus replay discards it.
+// Standard input is empty (/dev/null).
 //
 // The painting built-ins draw without a window. Built plain (fuzz_run) they
 // draw into a canvas that discards everything, so the rasterisers run fast
